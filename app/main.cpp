@@ -1,0 +1,24 @@
+// cputype: identifies the processor, prints its name in a fixed Traditional Chinese (code page 950)
+// message and waits for Enter. Command-line arguments are ignored.
+#include <cstdio>
+
+#include "cpuinfo/cpu_info.h"
+
+namespace {
+
+// "CPU類型:%s\n\n按Enter鍵離開\n" as code-page-950 bytes, written without conversion.
+const char kMessageFormat[] =
+    "CPU" "\xC3\xFE\xAB\xAC" ":%s\n\n" "\xAB\xF6" "Enter" "\xC1\xE4\xC2\xF7\xB6\x7D" "\n";
+static_assert(sizeof kMessageFormat - 1 == 26, "the message format is 26 bytes");
+
+}  // namespace
+
+int main() {
+    CCpuInfo cpu(0x100, 0);
+    char name[256];
+    cpu.GetInfo(INFO_PROCESSOR_NAME, name);
+    std::printf(kMessageFormat, name);
+    std::fflush(stdout);
+    std::getchar();
+    return 0;
+}

@@ -1,0 +1,50 @@
+// The detection driver: the constructor runs every step in its fixed order with the thread pinned to
+// the requested processors, and restores the thread's affinity afterwards.
+#include "cpuinfo/cpu_info.h"
+
+#include "platform/machine.h"
+
+CCpuInfo::CCpuInfo(uint32_t affinityMask, uint32_t clockOption) {
+    // The one field the record initialisation leaves alone.
+    RescaleByMultiplier = 0;
+    Detect(affinityMask, clockOption);
+}
+
+void CCpuInfo::Detect(uint32_t affinityMask, uint32_t clockOption) {
+    platform::Machine& machine = platform::CurrentMachine();
+    machine.BeginDetection();
+
+    AffinityMask = affinityMask;
+    uint32_t maskToRestore = affinityMask;
+    if (IsNtPlatform()) maskToRestore = machine.SetThreadAffinityMask(AffinityMask);
+
+    InitRecord();
+
+    if (TestCpuid()) {
+        DecodeCpuid();
+        IdentifyCaches();
+        if (MaxExtLeaf >= 0x80000004u) ReadBrandString();
+        if (VendorId == 2 && MaxExtLeaf >= 0x80000007u) HasPowerNow = TestPowerNow();
+        if (VendorId == 3) ReadTransmetaInfo();
+        NameProcessor();
+        if (HasTsc) CoreClock = MeasureClock(clockOption);
+        if (HasMsr) {
+            UpdateMultiplierAndBus();
+            NameProcessor();  // the second pass sees the platform identifier, multiplier and bus clock
+        }
+    }
+
+    if (IsNtPlatform()) machine.SetThreadAffinityMask(maskToRestore);
+}
+
+int32_t CCpuInfo::TestCpuid() {
+    uint32_t before = 0;
+    uint32_t after = 0;
+    platform::CurrentMachine().ToggleIdFlag(before, after);
+    CpuidSupported = (before != after) ? 1 : 0;
+    return CpuidSupported;
+}
+
+int32_t IsNtPlatform() { return platform::CurrentMachine().IsNtPlatform() ? 1 : 0; }
+
+int32_t IsWow64() { return platform::CurrentMachine().IsWow64() ? 1 : 0; }

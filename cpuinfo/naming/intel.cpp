@@ -1,0 +1,4 @@
+#include "cpuinfo/cpu_info.h"
+
+void CCpuInfo::NameIntel() { IdentifyIntelRevision(); }
+

@@ -1,0 +1,6 @@
+#include "cpuinfo/cpu_info.h"
+
+void CCpuInfo::NameViaCentaur() { IdentifyViaRevision(); }
+
+void CCpuInfo::IdentifyViaRevision() {}
+
