@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# cputype as a user runs it: the exact message bytes around the name, an immediate end when standard
+# input is at end of file, arguments ignored, and ReadMSR/WriteMSR exported from the executable.
+set -u
+cputype=$1
+fail=0
+
+check_output() {
+  local label=$1; shift
+  local hex
+  hex=$(timeout 20 "$cputype" "$@" < /dev/null | od -An -v -tx1 | tr -d ' \n')
+  local status=${PIPESTATUS[0]}
+  local prefix=435055c3feabac3a
+  local suffix=0a0aabf6456e746572c1e4c2f7b67d0a
+  if [[ $hex != "$prefix"* || $hex != *"$suffix" ]]; then
+    echo "FAIL ($label): output bytes $hex"
+    fail=1
+  fi
+  # Between label and prompt: the name, plain printable ASCII without line feeds.
+  local middle=${hex#"$prefix"}
+  middle=${middle%"$suffix"}
+  if [[ -n $middle ]] && ! printf '%s' "$middle" | grep -qE '^([2-7][0-9a-f])*$'; then
+    echo "FAIL ($label): name bytes are not printable ASCII: $middle"
+    fail=1
+  fi
+}
+
+check_output "no arguments"
+check_output "arguments ignored" --help -x something
+
+if command -v nm >/dev/null 2>&1; then
+  exports=$(nm -D --defined-only "$cputype")
+  for symbol in ReadMSR WriteMSR; do
+    if ! grep -qE "[[:space:]]T[[:space:]]+$symbol\$" <<<"$exports"; then
+      echo "FAIL: $symbol is not exported"
+      fail=1
+    fi
+  done
+fi
+
+[ $fail -eq 0 ] && echo "cputype output and exports: ok"
+exit $fail
