@@ -1,0 +1,192 @@
+// Machine files: the three dump formats load to the same machine, the native grammar's variants,
+// host facts, registers, and clear errors for everything that is not a machine description.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+#include <string>
+
+#include "cpuinfo/cpu_info.h"
+#include "platform/machine_file.h"
+#include "platform/simulated_machine.h"
+#include "tests/support/simulated.h"
+
+using platform::CpuidRegs;
+using platform::SimulatedMachine;
+
+namespace {
+
+const std::string kMachines = CPUTYPE_TEST_MACHINES;
+
+SimulatedMachine Load(const std::string& file) {
+    SimulatedMachine machine;
+    std::string error;
+    EXPECT_TRUE(platform::LoadMachineFile(kMachines + "/" + file, machine, error)) << error;
+    return machine;
+}
+
+SimulatedMachine Parse(const std::string& text) {
+    SimulatedMachine machine;
+    std::string error;
+    EXPECT_TRUE(platform::ParseMachineText(text, "test", machine, error)) << error;
+    return machine;
+}
+
+std::string ParseError(const std::string& text) {
+    SimulatedMachine machine;
+    std::string error;
+    EXPECT_FALSE(platform::ParseMachineText(text, "bad.txt", machine, error)) << text;
+    return error;
+}
+
+bool SameRegs(const CpuidRegs& a, const CpuidRegs& b) {
+    return a.eax == b.eax && a.ebx == b.ebx && a.ecx == b.ecx && a.edx == b.edx;
+}
+
+// Runs a detection on the machine and reads every item while the machine is still installed.
+struct Detection {
+    explicit Detection(SimulatedMachine& machine) : use(machine), cpu(0x100, 0), fields(cpu) {
+        for (size_t i = 0; i < kInfoItemCount; ++i) items.push_back(testsupport::InfoText(cpu, kInfoItems[i].code));
+    }
+    platform::ScopedMachine use;
+    CCpuInfo cpu;
+    CCpuInfo fields;  // as construction left it
+    std::vector<std::string> items;
+};
+
+void ExpectSameDetection(SimulatedMachine& a, SimulatedMachine& b, const char* what) {
+    Detection first(a);
+    Detection second(b);
+#define SAME_NUMBER(name, init) EXPECT_EQ(first.fields.name, second.fields.name) << what << ": " #name;
+#define SAME_TEXT(name, size) EXPECT_STREQ(first.fields.name, second.fields.name) << what << ": " #name;
+    CPUINFO_RECORD_FIELDS(SAME_NUMBER, SAME_NUMBER, SAME_NUMBER, SAME_TEXT)
+#undef SAME_NUMBER
+#undef SAME_TEXT
+    for (size_t i = 0; i < kInfoItemCount; ++i)
+        EXPECT_EQ(first.items[i], second.items[i]) << what << ": " << kInfoItems[i].name;
+}
+
+TEST(MachineFile, ThreeFormatsGiveTheSameMachine) {
+    SimulatedMachine names = Load("athlon-xp.test");
+    SimulatedMachine native = Load("athlon-xp-native.txt");
+    SimulatedMachine hex = Load("athlon-xp-hex.txt");
+    EXPECT_EQ(names.Leaves().size(), native.Leaves().size());
+    EXPECT_EQ(names.Leaves().size(), hex.Leaves().size());
+    for (const auto& leaf : names.Leaves()) {
+        EXPECT_TRUE(SameRegs(leaf.second, native.Cpuid(leaf.first.first, leaf.first.second))) << std::hex << leaf.first.first;
+        EXPECT_TRUE(SameRegs(leaf.second, hex.Cpuid(leaf.first.first, leaf.first.second))) << std::hex << leaf.first.first;
+    }
+    ExpectSameDetection(names, native, "name format vs native");
+    ExpectSameDetection(names, hex, "name format vs 0x format");
+}
+
+TEST(MachineFile, RealDumpsLoadTheirFirstProcessor) {
+    for (const char* file : {"athlon-7750.test", "pentium4-2.40.test", "via-nehemiah.test", "core2-6300.test"}) {
+        SimulatedMachine machine = Load(file);
+        EXPECT_NE(machine.Cpuid(0, 0).eax, 0u) << file;
+    }
+}
+
+TEST(MachineFile, NativeGrammarVariants) {
+    SimulatedMachine machine = Parse(
+        "  CPUID 00000000: 00000004-756E6547-6C65746E-49656E69\n"
+        "CPUID 00000001\t00000F29-00020809-00004400-BFEBFBFF\n"
+        "CPUID 00000002 665b5001 00000000 00000000 007a7000\n"
+        "CPUID 00000004: 04000121-01C0003F-0000003F-00000001\n"
+        "CPUID 00000004: 04000122-01C0003F-0000003F-00000001\n"
+        "CPUID 0000000B: 00000001-00000002-00000100-00000000 [SL 00]\n"
+        "CPUID 0000000B: 00000004-00000004-00000201-00000000 [SL 01]\n"
+        "CPUID 00000001: 11111111-11111111-11111111-11111111\n"
+        "CPUID 80000000: 80000004-00000000-00000000-00000000 [ignored note]\n"
+        "MSR 0000002C: 0000-0001-0E12-000E\n"
+        "SET processors = 2\n"
+        "SET tsc-mhz = 2400.5\n"
+        "SET tick-start = 4294967000\n"
+        "SET CqDualWaitTime =  -250\n"
+        "some header text\n");
+    EXPECT_EQ(machine.Cpuid(1, 0).eax, 0x00000F29u);  // the first line of a leaf wins
+    EXPECT_EQ(machine.Cpuid(2, 0).eax, 0x665B5001u);
+    EXPECT_EQ(machine.Cpuid(4, 1).eax, 0x04000122u);  // repeated lines are sub-leaves 0, 1, ...
+    EXPECT_EQ(machine.Cpuid(0xB, 1).ecx, 0x201u);
+    EXPECT_EQ(machine.Cpuid(0x80000000, 0).eax, 0x80000004u);
+    EXPECT_EQ(machine.Cpuid(5, 0).eax, 0u);  // absent leaves are zeros
+    EXPECT_EQ(machine.Msrs().at(0x2C), 0x000000010E12000EULL);
+    EXPECT_EQ(machine.Facts().processors, 2u);
+    EXPECT_DOUBLE_EQ(machine.Facts().tscMhz, 2400.5);
+    EXPECT_EQ(machine.Facts().tickStart, 4294967000u);
+    ASSERT_TRUE(machine.Facts().dualWaitTime.has_value());
+    EXPECT_EQ(*machine.Facts().dualWaitTime, " -250");
+}
+
+TEST(MachineFile, SecondProcessorAndDashesEndTheLeaves) {
+    SimulatedMachine machine = Parse(
+        "------[ Logical CPU #0 ]------\n"
+        "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n"
+        "------[ Logical CPU #1 ]------\n"
+        "CPUID 00000001: 00000F29-00020809-00004400-BFEBFBFF\n"
+        "MSR 00000017: 0000-0000-0000-0001\n"
+        "SET CqDualWaitTime =\n"
+        "------------------------------\n"
+        "CPUID 00000002: 00000001-00000000-00000000-00000000\n"
+        "SET nonsense = 1\n");
+    EXPECT_EQ(machine.Cpuid(0, 0).eax, 1u);
+    EXPECT_EQ(machine.Cpuid(1, 0).eax, 0u);   // the second processor's leaf
+    EXPECT_EQ(machine.Msrs().count(0x17), 1u);  // registers count wherever they stand
+    EXPECT_EQ(*machine.Facts().dualWaitTime, "");
+    EXPECT_EQ(machine.Cpuid(2, 0).eax, 0u);   // after the dashes
+}
+
+TEST(MachineFile, MalformedLinesNameFileAndLine) {
+    struct Case {
+        const char* text;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"CPUID 00000000: 00000001-756E6547-6C65746E\n", "bad.txt:1:"},
+        {"# note\nCPUID 0000000G: 00000001-756E6547-6C65746E-49656E69\n", "bad.txt:2:"},
+        {"CPUID 00000000: 00000001-756E6547-6C65746E-49656E69X\n", "bad.txt:1:"},
+        {"CPUID 00000000: 1000000001-756E6547-6C65746E-49656E69\n", "bad.txt:1:"},
+        {"MSR 0000002A: 0000-0000-000E\n", "bad.txt:1:"},
+        {"MSR 0000002A: 0000-0000-10000-0000\n", "bad.txt:1:"},
+        {"SET colour = 3\n", "unknown SET key"},
+        {"SET processors = two\n", "bad.txt:1:"},
+        {"SET processors = 0\n", "bad.txt:1:"},
+        {"SET tsc-mhz = fast\n", "bad.txt:1:"},
+        {"SET nt = 2\n", "bad.txt:1:"},
+        {"basic_cpuid[1]=00000681 00000000\n", "bad.txt:1:"},
+        {"basic_cpuid[x]=00000681 00000000 00000000 0383fbff\n", "bad.txt:1:"},
+        {"0x00000000 0x00: eax=0x1 ebx=0x2 ecx=0x3\n", "bad.txt:1:"},
+        {"just text\nnothing recognised\n", "not a machine description"},
+        {"", "not a machine description"},
+        {"CPUID 0", "bad.txt:1:"},
+        {"CPUID Registers (CPU #1):\n", "not a machine description"},
+    };
+    for (const Case& c : cases) {
+        std::string error = ParseError(c.text);
+        EXPECT_NE(error.find(c.expected), std::string::npos) << c.text << " -> " << error;
+    }
+    EXPECT_NE(ParseError(std::string("CPUID 00000000: 0-0-0-0\n\0\x01\x02", 28)).find("binary"), std::string::npos);
+}
+
+TEST(MachineFile, UnreadableFiles) {
+    SimulatedMachine machine;
+    std::string error;
+    EXPECT_FALSE(platform::LoadMachineFile("/nonexistent/machine.txt", machine, error));
+    EXPECT_NE(error.find("/nonexistent/machine.txt"), std::string::npos);
+    EXPECT_FALSE(platform::LoadMachineFile(kMachines, machine, error));
+    EXPECT_NE(error.find("directory"), std::string::npos);
+}
+
+TEST(MachineFile, OtherArraysAreIgnored) {
+    SimulatedMachine machine = Parse(
+        "basic_cpuid[0]=00000004 756e6547 6c65746e 49656e69\n"
+        "intel_fn4[1]=04000122 01c0003f 0000003f 00000001\n"
+        "intel_fn11[1]=00000004 00000004 00000201 00000000\n"
+        "amd_fn8000001dh[0]=zzz\n"
+        "ext_cpuid[4]=00000001 00000002 00000003 00000004\n");
+    EXPECT_EQ(machine.Cpuid(4, 1).eax, 0x04000122u);
+    EXPECT_EQ(machine.Cpuid(0xB, 1).ecx, 0x201u);
+    EXPECT_EQ(machine.Cpuid(0x80000004, 0).edx, 4u);
+}
+
+}  // namespace
