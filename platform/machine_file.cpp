@@ -303,7 +303,12 @@ struct Loader {
             return true;
         }
         Cursor cursor(line);
-        if (cursor.TakeWord("CPUID") && (cursor.AtEnd() || IsBlank(cursor.Peek()))) return NativeCpuid(cursor);
+        // A leaf line has a hexadecimal leaf number after the word; "CPUID Registers ..." is a title.
+        if (cursor.TakeWord("CPUID") && IsBlank(cursor.Peek())) {
+            cursor.SkipBlanks();
+            if (std::isxdigit(static_cast<unsigned char>(cursor.Peek()))) return NativeCpuid(cursor);
+            return true;
+        }
         Cursor msr(line);
         if (msr.TakeWord("MSR") && !msr.AtEnd() && IsBlank(msr.Peek())) return Msr(msr);
         Cursor set(line);
