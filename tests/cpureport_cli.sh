@@ -51,7 +51,7 @@ codes = re.findall(r'ITEM\((INFO_\w+)|REMEASURE\((INFO_\w+)', open(sys.argv[2] +
 header = open(sys.argv[2] + '/info_items.h').read()
 values = {name: int(v, 16) for name, v in re.findall(r'(INFO_\w+) = 0x([0-9A-F]+)', header)}
 expected = {'0x%04X' % values[a or b] for a, b in codes}
-fields = re.findall(r'(?:I32|U32|F64|TEXT)\((\w+),', open(sys.argv[2] + '/record_fields.h').read())
+fields = re.findall(r'^ +(?:I32|U32|F64|TEXT)\((\w+),', open(sys.argv[2] + '/record_fields.h').read(), re.M)
 missing = (expected - set(data['items'])) | (set(fields) - set(data['fields']))
 if missing or len(fields) != 148:
     print('FAIL: JSON lacks', sorted(missing), len(fields)); sys.exit(1)
