@@ -5,11 +5,12 @@
 #include <cstring>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/text.h"
 
 namespace {
 
 struct SpeedKey {
-    char key[6];
+    char key[8];
     double value;
     double valueOnSlowBus;  // used when the bus is below 126.6635 MHz; equal to value for most keys
 };
@@ -24,7 +25,7 @@ struct KeyList {
     void Add(const char* key, double value, double valueOnSlowBus) {
         if (count == Capacity) return;
         SpeedKey& entry = keys[count++];
-        std::snprintf(entry.key, sizeof entry.key, "%s", key);
+        CopyText(entry.key, key);
         entry.value = value;
         entry.valueOnSlowBus = valueOnSlowBus;
     }
