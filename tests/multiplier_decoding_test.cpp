@@ -125,3 +125,26 @@ TEST(DecodeMultiplierAndBus, RegisterFromTheMachineForCore2) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DecodeMultiplierAndBus, RecordedAthlonXpWithItsRegister) {
+    platform::SimulatedMachine machine;
+    std::string error;
+    ASSERT_TRUE(platform::LoadMachineFile(std::string(CPUTYPE_TEST_MACHINES) + "/athlon-xp-registers.txt", machine,
+                                          error))
+        << error;
+    platform::ScopedMachine use(machine);
+    CCpuInfo cpu(0x100, 0);
+    EXPECT_EQ(cpu.CoreCode, 11);
+    EXPECT_EQ(machine.MsrReads().count(0xC0010015), 1u);
+    EXPECT_EQ(testsupport::InfoText(cpu, INFO_MULTIPLIER), "9.00");
+    EXPECT_EQ(testsupport::InfoText(cpu, INFO_MAX_MULTIPLIER), "9.00");
+    EXPECT_EQ(testsupport::InfoText(cpu, INFO_RATED_BUS_CLOCK), "133.33");  // maximum below 12.5: 133 MHz bus
+    EXPECT_EQ(testsupport::InfoText(cpu, INFO_RATED_CLOCK), "1200.00");
+    EXPECT_EQ(testsupport::InfoText(cpu, INFO_RATED_FSB_CLOCK), "266.67");  // double data rate
+    EXPECT_EQ(testsupport::InfoText(cpu, INFO_OVERCLOCK_PERCENT), "-16.67");  // the file's clock is 1000 MHz
+    EXPECT_EQ(testsupport::InfoText(cpu, INFO_CPU_NAME), "Athlon XP (Thoroughbred)");
+}
+
+}  // namespace
