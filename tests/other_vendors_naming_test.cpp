@@ -80,6 +80,7 @@ struct ViaCase {
     const char* name;
     const char* processorName;
     const char* socket;
+    const char* process;
     int32_t coreCode;
     int32_t powerMgmt;
     const char* revision;
@@ -87,23 +88,29 @@ struct ViaCase {
 
 TEST(ViaCentaurNaming, RowsAndVendorName) {
     const ViaCase cases[] = {
-        {"CentaurHauls", 0x6A9, "C7 (Esther)", "VIA C7", "NanoBGA 479", 25, 0, ""},
-        {"CentaurHauls", 0x698, "C3 (Nehemiah)", "VIA C3", "Socket 370", 24, 2, "A"},
-        {"CentaurHauls", 0x689, "C3 (Ezra-T)", "VIA C3", "Socket 370", 23, 2, "ET"},
-        {"CentaurHauls", 0x678, "C3 (Ezra)", "VIA C3", "Socket 370", 22, 1, "E"},
-        {"CentaurHauls", 0x677, "C3 (Samuel 2)", "VIA C3", "Socket 370", 21, 1, ""},
-        {"CentaurHauls", 0x675, "C3 (Samuel 2)", "VIA C3", "Socket 370", 21, 1, ""},
-        {"CentaurHauls", 0x670, "C3 (Samuel 2)", "VIA C3", "Socket 370", 20, 1, "S2"},
-        {"CentaurHauls", 0x660, "Cyrix III (Samuel)", "VIA Cyrix III", "Socket 370", 20, 1, "S1"},
-        {"CyrixInstead", 0x651, "6x86MX (M II)", "VIA 6x86MX", "Socket 7", 20, 0, ""},
-        {"CyrixInstead", 0x652, "Cyrix III (Joshua)", "VIA Cyrix III", "Socket 370", 20, 0, ""},
-        {"CyrixInstead", 0x600, "6x86MX (M II)", "Cyrix 6x86MX", "Socket 7", 0, 0, ""},
-        {"CentaurHauls", 0x590, "WinChip 3", "IDT WinChip 3", "Socket 7", 0, 0, ""},
-        {"CyrixInstead", 0x590, "Geode", "Cyrix Geode", "", 0, 0, ""},
-        {"CentaurHauls", 0x540, "WinChip C6", "IDT WinChip C6", "Socket 7", 0, 0, ""},
-        {"CyrixInstead", 0x540, "MediaGX", "Cyrix MediaGX", "", 0, 0, ""},
-        {"CyrixInstead", 0x520, "6x86 (M I)", "Cyrix 6x86", "Socket 5/7", 0, 0, ""},
-        {"CentaurHauls", 0x520, "Unknown CPU", "IDT Unknown CPU", "", 0, 0, ""},
+        {"CentaurHauls", 0x6A9, "C7 (Esther)", "VIA C7", "NanoBGA 479", "0.09", 25, 0, ""},
+        {"CentaurHauls", 0x698, "C3 (Nehemiah)", "VIA C3", "Socket 370", "0.13", 24, 2, "A"},
+        {"CentaurHauls", 0x689, "C3 (Ezra-T)", "VIA C3", "Socket 370", "0.13", 23, 2, "ET"},
+        {"CentaurHauls", 0x678, "C3 (Ezra)", "VIA C3", "Socket 370", "0.13", 22, 1, "E"},
+        {"CentaurHauls", 0x677, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 21, 1, ""},
+        {"CentaurHauls", 0x675, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 21, 1, ""},
+        {"CentaurHauls", 0x671, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 21, 1, "S2"},
+        {"CentaurHauls", 0x670, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 20, 1, "S2"},
+        {"CentaurHauls", 0x660, "Cyrix III (Samuel)", "VIA Cyrix III", "Socket 370", "0.18", 20, 1, "S1"},
+        {"CyrixInstead", 0x651, "6x86MX (M II)", "VIA 6x86MX", "Socket 7", "0.18/0.25", 20, 0, ""},
+        {"CyrixInstead", 0x652, "Cyrix III (Joshua)", "VIA Cyrix III", "Socket 370", "0.18", 20, 0, ""},
+        {"CyrixInstead", 0x650, "Cyrix III (Joshua)", "VIA Cyrix III", "Socket 370", "0.18", 20, 0, ""},
+        {"CyrixInstead", 0x600, "6x86MX (M II)", "Cyrix 6x86MX", "Socket 7", "0.35", 0, 0, ""},
+        {"CyrixInstead", 0x601, "6x86MX (M II)", "Cyrix 6x86MX", "Socket 7", "0.30", 0, 0, ""},
+        {"CentaurHauls", 0x590, "WinChip 3", "IDT WinChip 3", "Socket 7", "0.25", 0, 0, ""},
+        {"CyrixInstead", 0x590, "Geode", "Cyrix Geode", "", "", 0, 0, ""},
+        {"CentaurHauls", 0x585, "WinChip 2", "IDT WinChip 2", "Socket 7", "0.35", 0, 0, ""},
+        {"CyrixInstead", 0x585, "Unknown CPU", "Cyrix Unknown CPU", "", "", 0, 0, ""},
+        {"CentaurHauls", 0x540, "WinChip C6", "IDT WinChip C6", "Socket 7", "0.35", 0, 0, ""},
+        {"CyrixInstead", 0x540, "MediaGX", "Cyrix MediaGX", "", "", 0, 0, ""},
+        {"CyrixInstead", 0x520, "6x86 (M I)", "Cyrix 6x86", "Socket 5/7", "0.35/0.65", 0, 0, ""},
+        {"CentaurHauls", 0x520, "Unknown CPU", "IDT Unknown CPU", "", "", 0, 0, ""},
+        {"CentaurHauls", 0x6B0, "Unknown CPU", "IDT Unknown CPU", "", "", 0, 0, ""},
     };
     for (const ViaCase& c : cases) {
         SimulatedMachine machine = Machine(c.vendor, c.signature);
@@ -112,6 +119,7 @@ TEST(ViaCentaurNaming, RowsAndVendorName) {
         EXPECT_EQ(named.cpuName, c.name) << id;
         EXPECT_EQ(named.processorName, c.processorName) << id;
         EXPECT_EQ(named.socket, c.socket) << id;
+        EXPECT_EQ(named.process, c.process) << id;
         EXPECT_EQ(named.cpu.CoreCode, c.coreCode) << id;
         EXPECT_EQ(named.cpu.PowerMgmtCode, c.powerMgmt) << id;
         EXPECT_EQ(named.revision, c.revision) << id;
@@ -161,14 +169,25 @@ TEST(OtherVendorNaming, SignaturesAndHostArchitecture) {
         {"UMC UMC UMC ", 0x410, 0, 486, 4, "486", "UMC 486"},
         {"UMC UMC UMC ", 0x410, 0, 386, 4, "386", "UMC 386"},
         {"ConnectixCPU", 0x520, 0, 586, 5, "Pentium", " Pentium"},
-        {"ConnectixCPU", 0x520, 0, 8664, 6, "PowerPC", " PowerPC"},  // x86 of another type keeps steps 1-2
+        {"ConnectixCPU", 0x520, 0, 8664, 6, "PowerPC", " PowerPC"},  // x86 of another type keeps the emulator name
         {"Compaq FX!32", 0x520, 0, 8664, 6, "Alpha", " Alpha"},
         {"Compaq FX32!", 0x520, 0, 8664, 6, "", "Compaq "},          // the vendor table's spelling
+        {"UMC UMC UMC ", 0x410, 0, 586, 4, "Pentium", "UMC Pentium"},
+        {"UMC UMC UMC ", 0x410, 0, 8664, 4, "", "UMC "},
         {"SomeVendorXX", 0x520, 1, 0, 4, "MIPS R4000", " MIPS R4000"},
         {"SomeVendorXX", 0x520, 1, 0, 3, "MIPS", " MIPS"},
+        {"SomeVendorXX", 0x520, 2, 0, 21064, "Alpha 21064", " Alpha 21064"},
         {"SomeVendorXX", 0x520, 2, 0, 21066, "Alpha 21066", " Alpha 21066"},
+        {"SomeVendorXX", 0x520, 2, 0, 21164, "Alpha 21164", " Alpha 21164"},
+        {"ConnectixCPU", 0x520, 2, 0, 21164, "Alpha 21164", " Alpha 21164"},   // the host overrides the emulator name
         {"SomeVendorXX", 0x520, 2, 0, 1, "Alpha", " Alpha"},
+        {"SomeVendorXX", 0x520, 3, 0, 1, "PowerPC 601", " PowerPC 601"},
+        {"SomeVendorXX", 0x520, 3, 0, 3, "PowerPC 603", " PowerPC 603"},
+        {"SomeVendorXX", 0x520, 3, 0, 4, "PowerPC 604", " PowerPC 604"},
+        {"SomeVendorXX", 0x520, 3, 0, 6, "PowerPC 603+", " PowerPC 603+"},
         {"SomeVendorXX", 0x520, 3, 0, 9, "PowerPC 604+", " PowerPC 604+"},
+        {"SomeVendorXX", 0x520, 3, 0, 20, "PowerPC 620", " PowerPC 620"},
+        {"Compaq FX!32", 0x520, 9, 8664, 6, "Unknown CPU", " Unknown CPU"},
         {"SomeVendorXX", 0x520, 3, 0, 2, "PowerPC", " PowerPC"},
         {"SomeVendorXX", 0x520, 9, 8664, 6, "Unknown CPU", " Unknown CPU"},
         {"SomeVendorXX", 0x520, 5, 0, 0, "Unknown CPU", " Unknown CPU"},
@@ -183,6 +202,35 @@ TEST(OtherVendorNaming, SignaturesAndHostArchitecture) {
                                std::to_string(c.type) + " level " + std::to_string(c.level);
         EXPECT_EQ(named.cpuName, c.name) << id;
         EXPECT_EQ(named.processorName, c.processorName) << id;
+    }
+}
+
+struct SignatureCase {
+    const char* vendor;
+    uint32_t signature;
+    const char* socket;
+    const char* process;
+    int32_t l1Code;
+    int32_t l1Data;
+};
+
+TEST(OtherVendorNaming, SignatureRowsSocketProcessAndLevel1Sizes) {
+    const SignatureCase cases[] = {
+        {"RiseRiseRise", 0x500, "Socket 7", "0.25", 8, 8},
+        {"RiseRiseRise", 0x520, "Socket 7", "0.18", 8, 8},
+        {"RiseRiseRise", 0x580, "Socket 7", "0.25", 8, 8},
+        {"RiseRiseRise", 0x590, "Socket 7", "0.18", 8, 8},
+        {"NexGenDriven", 0x500, "", "0.44/0.50", 16, 16},
+        {"Geode By NSC", 0x540, "", "", -1, -1},  // no sizes from the name: left unknown
+    };
+    for (const SignatureCase& c : cases) {
+        SimulatedMachine machine = Machine(c.vendor, c.signature);
+        Named named = Detect(machine);
+        const std::string id = std::string(c.vendor) + " " + std::to_string(c.signature);
+        EXPECT_EQ(named.socket, c.socket) << id;
+        EXPECT_EQ(named.process, c.process) << id;
+        EXPECT_EQ(named.cpu.L1CodeSize, c.l1Code) << id;
+        EXPECT_EQ(named.cpu.L1DataSize, c.l1Data) << id;
     }
 }
 

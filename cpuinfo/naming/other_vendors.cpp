@@ -36,33 +36,50 @@ const VendorRow kSignatureRows[] = {
     {[](const Record& r) { return r.VendorId == 11; }, "Geode", "", "", nullptr},
 };
 
-// The operating system's view of its processor: architecture code, then type (x86) or level.
-struct HostRow {
-    uint32_t architecture;
-    bool byType;      // compare the processor type rather than the level
+// The operating system's view of its processor: the architecture code, then the processor type (x86)
+// or level (the others); a row without a value is the architecture's default.
+struct HostCondition {
+    uint16_t architecture;
+    bool byType;    // compare the processor type rather than the level
     uint32_t value;
-    bool anyValue;    // the architecture's default row
-    const char* name; // null: keep the name found so far
+    bool anyValue;
+
+    explicit operator bool() const { return true; }
+    bool operator()(const platform::SystemInfo& host) const {
+        if (host.architecture != architecture) return false;
+        return anyValue || (byType ? host.processorType : host.processorLevel) == value;
+    }
+};
+
+struct HostRow {
+    HostCondition when;
+    const char* name;  // null: keep the name found from the vendor string
 };
 
 const HostRow kHostRows[] = {
-    {0, true, 386, false, "386"},         {0, true, 486, false, "486"},         {0, true, 586, false, "Pentium"},
-    {0, true, 0, true, nullptr},
-    {1, false, 4, false, "MIPS R4000"},   {1, false, 0, true, "MIPS"},
-    {2, false, 21064, false, "Alpha 21064"}, {2, false, 21066, false, "Alpha 21066"},
-    {2, false, 21164, false, "Alpha 21164"}, {2, false, 0, true, "Alpha"},
-    {3, false, 1, false, "PowerPC 601"},  {3, false, 3, false, "PowerPC 603"},  {3, false, 4, false, "PowerPC 604"},
-    {3, false, 6, false, "PowerPC 603+"}, {3, false, 9, false, "PowerPC 604+"}, {3, false, 20, false, "PowerPC 620"},
-    {3, false, 0, true, "PowerPC"},
+    {{0, true, 386, false}, "386"},
+    {{0, true, 486, false}, "486"},
+    {{0, true, 586, false}, "Pentium"},
+    {{0, true, 0, true}, nullptr},
+    {{1, false, 4, false}, "MIPS R4000"},
+    {{1, false, 0, true}, "MIPS"},
+    {{2, false, 21064, false}, "Alpha 21064"},
+    {{2, false, 21066, false}, "Alpha 21066"},
+    {{2, false, 21164, false}, "Alpha 21164"},
+    {{2, false, 0, true}, "Alpha"},
+    {{3, false, 1, false}, "PowerPC 601"},
+    {{3, false, 3, false}, "PowerPC 603"},
+    {{3, false, 4, false}, "PowerPC 604"},
+    {{3, false, 6, false}, "PowerPC 603+"},
+    {{3, false, 9, false}, "PowerPC 604+"},
+    {{3, false, 20, false}, "PowerPC 620"},
+    {{3, false, 0, true}, "PowerPC"},
 };
 
 const char* NameFromHost(const platform::SystemInfo& host, const char* nameSoFar) {
-    for (const HostRow& row : kHostRows) {
-        if (row.architecture != host.architecture) continue;
-        const uint32_t value = row.byType ? host.processorType : host.processorLevel;
-        if (row.anyValue || row.value == value) return row.name ? row.name : nameSoFar;
-    }
-    return "Unknown CPU";
+    const HostRow* row = FirstMatch(kHostRows, host);
+    if (!row) return "Unknown CPU";  // an architecture this table does not know
+    return row->name ? row->name : nameSoFar;
 }
 
 }  // namespace
