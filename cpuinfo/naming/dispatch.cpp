@@ -3,7 +3,32 @@
 #include <cstring>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/naming/market_name.h"
 #include "cpuinfo/text.h"
+
+bool SplitMarketName(const char* cpuName, char* model, size_t modelSize, char* code, size_t codeSize) {
+    const char* open = cpuName[0] ? std::strchr(cpuName, '(') : nullptr;
+    if (!open) {
+        CopyTextInto(model, modelSize, cpuName);  // the code name keeps what an earlier pass found
+        return false;
+    }
+    // The name before the parenthesis loses its last character, the separating blank; a "(" at the
+    // very start leaves nothing to take.
+    size_t before = static_cast<size_t>(open - cpuName);
+    size_t modelLength = before > 0 ? before - 1 : 0;
+    if (modelSize == 0 || codeSize == 0) return true;
+    if (modelLength > modelSize - 1) modelLength = modelSize - 1;
+    std::memmove(model, cpuName, modelLength);
+    model[modelLength] = '\0';
+
+    const char* codeBegin = open + 1;
+    const char* close = std::strchr(codeBegin, ')');
+    size_t codeLength = close ? static_cast<size_t>(close - codeBegin) : std::strlen(codeBegin);
+    if (codeLength > codeSize - 1) codeLength = codeSize - 1;
+    std::memmove(code, codeBegin, codeLength);
+    code[codeLength] = '\0';
+    return true;
+}
 
 void CCpuInfo::NameProcessor() {
     switch (VendorId) {
@@ -15,25 +40,7 @@ void CCpuInfo::NameProcessor() {
         default: NameOtherVendor(); break;
     }
 
-    const char* open = CpuName[0] ? std::strchr(CpuName, '(') : nullptr;
-    if (open) {
-        // The name before the parenthesis loses its last character, the separating blank; a "(" at
-        // the very start leaves nothing to take.
-        size_t before = static_cast<size_t>(open - CpuName);
-        size_t modelLength = before > 0 ? before - 1 : 0;
-        if (modelLength > sizeof ModelName - 1) modelLength = sizeof ModelName - 1;
-        std::memcpy(ModelName, CpuName, modelLength);
-        ModelName[modelLength] = '\0';
-
-        const char* codeBegin = open + 1;
-        const char* close = std::strchr(codeBegin, ')');
-        size_t codeLength = close ? static_cast<size_t>(close - codeBegin) : std::strlen(codeBegin);
-        if (codeLength > sizeof CodeName - 1) codeLength = sizeof CodeName - 1;
-        std::memcpy(CodeName, codeBegin, codeLength);
-        CodeName[codeLength] = '\0';
-    } else {
-        CopyText(ModelName, CpuName);  // CodeName keeps what an earlier pass found
-    }
+    SplitMarketName(CpuName, ModelName, sizeof ModelName, CodeName, sizeof CodeName);
 
     FormatText(ProcessorName, "%s %s", VendorName, ModelName);
 }
