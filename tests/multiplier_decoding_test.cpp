@@ -148,3 +148,35 @@ TEST(DecodeMultiplierAndBus, RecordedAthlonXpWithItsRegister) {
 }
 
 }  // namespace
+
+namespace {
+
+// The second naming pass sees the decoded bus clock: a mobile Northwood on a 133 MHz bus is named
+// differently from one whose bus is unknown.
+TEST(DecodeMultiplierAndBus, SecondNamingPassUsesTheDecodedBusClock) {
+    struct Case {
+        const char* processor;
+        bool withRegister;
+        const char* name;
+        const char* busClock;
+    };
+    const Case cases[] = {
+        {"mobile Northwood, 133 MHz bus from register 0x2C", true, "Mobile Pentium 4 (Northwood)", "133.33"},
+        {"mobile Northwood, no register", false, "Mobile Pentium 4-M (Northwood)", "-1.00"},
+    };
+    for (const Case& c : cases) {
+        platform::SimulatedMachine machine;
+        testsupport::SetVendor(machine, "GenuineIntel", 2);
+        testsupport::SetSignature(machine, 0x00000F27, 0x0001080E, 0, 0xBFEBFBFF);  // brand identifier 14
+        machine.SetLeaf(2, platform::CpuidRegs{0x665B5001, 0, 0, 0x007B7040});      // 512 KB L2
+        machine.Facts().tscMhz = 2400.0;
+        // Multiplier 18 (bits 24..28), speed field 1 (133 MHz, bits 16..18), maximum 18 (bits 0..4).
+        if (c.withRegister) machine.SetMsr(0x2C, (18u << 24) | (1u << 16) | 18u);
+        platform::ScopedMachine use(machine);
+        CCpuInfo cpu(0x100, 0);
+        EXPECT_EQ(testsupport::InfoText(cpu, INFO_CPU_NAME), c.name) << c.processor;
+        EXPECT_EQ(testsupport::InfoText(cpu, INFO_RATED_BUS_CLOCK), c.busClock) << c.processor;
+    }
+}
+
+}  // namespace
