@@ -24,8 +24,8 @@ void CCpuInfo::Detect(uint32_t affinityMask, uint32_t clockOption) {
         DecodeCpuid();
         IdentifyCaches();
         if (MaxExtLeaf >= 0x80000004u) ReadBrandString();
-        if (VendorId == 2 && MaxExtLeaf >= 0x80000007u) HasPowerNow = TestPowerNow();
-        if (VendorId == 3) ReadTransmetaInfo();
+        if (VendorId == Vendor::Amd && MaxExtLeaf >= 0x80000007u) HasPowerNow = TestPowerNow();
+        if (VendorId == Vendor::Transmeta) ReadTransmetaInfo();
         NameProcessor();
         if (HasTsc) CoreClock = MeasureClock(clockOption);
         if (HasMsr) {

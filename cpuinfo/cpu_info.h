@@ -19,7 +19,7 @@ public:
 
     // The record, in its declared order (see record_fields.h). The fields are public so that
     // reports and tests can see them; detection writes them only through the members below.
-#define CPUINFO_DECLARE_I32(name, init) int32_t name;
+#define CPUINFO_DECLARE_I32(name, init) RecordI32<decltype(init)> name;
 #define CPUINFO_DECLARE_U32(name, init) uint32_t name;
 #define CPUINFO_DECLARE_F64(name, init) double name;
 #define CPUINFO_DECLARE_TEXT(name, size) char name[size];
@@ -65,7 +65,7 @@ public:
     double GetAuxFigure();
     void DecodeMultiplierAndBus();
     double RatedClockFromBrand();
-    double MaxMultiplierFromBrand(int32_t busCode);
+    double MaxMultiplierFromBrand(BusCode busCode);
 };
 
 // CPUID with the leaf in EAX and 0 in ECX, through the current machine.

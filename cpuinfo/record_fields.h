@@ -2,11 +2,21 @@
 // that marks it as not yet determined. This one list generates the data members, the record
 // initialisation and the field table that reports use, so the three can never disagree.
 //
-//   I32(name, initial)   int32_t
+//   I32(name, initial)   int32_t, or the named code of codes.h that the initial value belongs to
 //   U32(name, initial)   uint32_t (raw registers, leaf maxima, masks)
 //   F64(name, initial)   double
 //   TEXT(name, size)     char[size], initially empty
 #pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+#include "cpuinfo/codes.h"
+
+// The declared type of an I32 field: a named code keeps its enumeration (32 bits wide), any other
+// initial value gives int32_t.
+template <typename Initial>
+using RecordI32 = std::conditional_t<std::is_enum<Initial>::value, Initial, int32_t>;
 
 #define CPUINFO_RECORD_FIELDS(I32, U32, F64, TEXT) \
     I32(MultiProcessor, 0)              \
@@ -14,8 +24,8 @@
     I32(CpuidSupported, 0)              \
     I32(HasTsc, 0)                      \
     I32(HasMsr, 0)                      \
-    I32(VendorId, 0)                    \
-    I32(CoreCode, 0)                    \
+    I32(VendorId, Vendor::Unknown)      \
+    I32(CoreCode, Core::None)           \
     I32(L2HalfSpeed, 0)                 \
     I32(HasPowerNow, 0)                 \
     I32(MaxStdLeaf, 0)                  \

@@ -201,12 +201,12 @@ TEST(AmdFamily15, ProcessByExtendedModel) {
 
 TEST(AmdFamily15, PowerNowSelectsTheMobileCoreCodeAndVariableClock) {
     CCpuInfo desktop = Detect(Amd(0x00020FF2).Brand(4, 10).L2(512));
-    EXPECT_EQ(desktop.CoreCode, 13);
+    EXPECT_EQ(desktop.CoreCode, Core::K8Desktop);
     EXPECT_EQ(desktop.VariableClock, 0);
 
     CCpuInfo mobile = Detect(Amd(0x00020FC2).Brand(8, 10).L2(1024).PowerNow());
     EXPECT_EQ(mobile.HasPowerNow, 1);
-    EXPECT_EQ(mobile.CoreCode, 14);
+    EXPECT_EQ(mobile.CoreCode, Core::K8Mobile);
     EXPECT_EQ(mobile.VariableClock, 1);
 }
 

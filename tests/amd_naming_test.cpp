@@ -20,7 +20,7 @@ struct NameCase {
     const char* cpuName;
     const char* socket;
     const char* process;
-    int32_t coreCode;
+    Core coreCode;
 };
 
 void ExpectNames(const CCpuInfo& cpu, const NameCase& row) {
@@ -32,21 +32,21 @@ void ExpectNames(const CCpuInfo& cpu, const NameCase& row) {
 
 TEST(AmdNaming, Family4And5ByModel) {
     const NameCase cases[] = {
-        {"Am486DX2 model 3", Amd(0x432), "Am486DX2", "Socket 3", "", 0},
-        {"Am486DX2 model 7", Amd(0x474), "Am486DX2", "Socket 3", "", 0},
-        {"Am5x86 model 15", Amd(0x4F4), "Am5x86", "Socket 3", "", 0},
-        {"486 model 4", Amd(0x440), "Unknown CPU", "", "", 0},
-        {"K5 model 0", Amd(0x501), "K5", "Socket 5/7", "0.35/0.50", 0},
-        {"K5 model 3", Amd(0x531), "K5", "Socket 5/7", "0.35", 0},
-        {"K6 model 6", Amd(0x562), "K6", "Socket 7", "0.30", 0},
-        {"K6 model 7", Amd(0x570), "K6", "Socket 7", "0.25", 0},
-        {"K6-2", Amd(0x58C), "K6-2 (K6-3D)", "Socket 7", "0.25", 10},
-        {"K6-III", Amd(0x591), "K6-III (Sharptooth)", "Socket 7", "0.25", 10},
-        {"Geode LX", Amd(0x5A2), "Geode LX", "481-terminal PBGA", "0.13", 10},
-        {"K6-2+ 128 KB", Amd(0x5C0).L2(128), "K6-2+", "Socket 7 / Mobile", "0.18", 10},
-        {"K6-III+ 256 KB", Amd(0x5D0).L2(256), "K6-III+", "Socket 7 / Mobile", "0.18", 10},
-        {"family 5 model 4", Amd(0x540), "Unknown CPU", "", "", 0},
-        {"family 5 model 11", Amd(0x5B0), "Unknown CPU", "", "", 0},
+        {"Am486DX2 model 3", Amd(0x432), "Am486DX2", "Socket 3", "", Core::None},
+        {"Am486DX2 model 7", Amd(0x474), "Am486DX2", "Socket 3", "", Core::None},
+        {"Am5x86 model 15", Amd(0x4F4), "Am5x86", "Socket 3", "", Core::None},
+        {"486 model 4", Amd(0x440), "Unknown CPU", "", "", Core::None},
+        {"K5 model 0", Amd(0x501), "K5", "Socket 5/7", "0.35/0.50", Core::None},
+        {"K5 model 3", Amd(0x531), "K5", "Socket 5/7", "0.35", Core::None},
+        {"K6 model 6", Amd(0x562), "K6", "Socket 7", "0.30", Core::None},
+        {"K6 model 7", Amd(0x570), "K6", "Socket 7", "0.25", Core::None},
+        {"K6-2", Amd(0x58C), "K6-2 (K6-3D)", "Socket 7", "0.25", Core::K6Late},
+        {"K6-III", Amd(0x591), "K6-III (Sharptooth)", "Socket 7", "0.25", Core::K6Late},
+        {"Geode LX", Amd(0x5A2), "Geode LX", "481-terminal PBGA", "0.13", Core::K6Late},
+        {"K6-2+ 128 KB", Amd(0x5C0).L2(128), "K6-2+", "Socket 7 / Mobile", "0.18", Core::K6Late},
+        {"K6-III+ 256 KB", Amd(0x5D0).L2(256), "K6-III+", "Socket 7 / Mobile", "0.18", Core::K6Late},
+        {"family 5 model 4", Amd(0x540), "Unknown CPU", "", "", Core::None},
+        {"family 5 model 11", Amd(0x5B0), "Unknown CPU", "", "", Core::None},
     };
     for (const NameCase& row : cases) ExpectNames(Detect(row.leaves), row);
 }
@@ -70,40 +70,40 @@ TEST(AmdNaming, OldFamiliesGetTheirLevel1Sizes) {
 
 TEST(AmdNaming, Family6DesktopAndMobileFirstPass) {
     const NameCase cases[] = {
-        {"Athlon K7", Amd(0x612).L2(512), "Athlon (K7)", "Slot A", "0.25", 11},
-        {"Athlon K75", Amd(0x621).L2(512), "Athlon (K75)", "Slot A", "0.18", 11},
-        {"Duron Spitfire", Amd(0x631).L2(64), "Duron (Spitfire)", "Socket A", "0.18", 11},
-        {"Athlon Thunderbird", Amd(0x642).L2(256), "Athlon (Thunderbird)", "Slot A / Socket A", "0.18", 11},
-        {"Athlon XP Palomino", Amd(0x662).L2(256), "Athlon XP (Palomino)", "Socket A", "0.18", 11},
-        {"Athlon MP Palomino, two processors", Amd(0x662).L2(256).Processors(2), "Athlon MP (Palomino)", "Socket A", "0.18", 11},
-        {"Duron Morgan model 6", Amd(0x662).L2(64), "Duron (Morgan)", "Socket A", "0.18", 11},
-        {"Palomino 128 KB", Amd(0x662).L2(128), "Athlon XP/MP (Palomino)", "Socket A", "0.18", 11},
-        {"Duron Morgan model 7", Amd(0x671).L2(64), "Duron (Morgan)", "Socket A", "0.18", 11},
-        {"Athlon XP Thoroughbred", Amd(0x681).L2(256), "Athlon XP (Thoroughbred)", "Socket A", "0.13", 11},
-        {"Athlon MP Thoroughbred, brand string", Amd(0x681).L2(256).MpCapable().BrandString("AMD Athlon(tm) MP 2400+"), "Athlon MP (Thoroughbred)", "Socket A", "0.13", 11},
-        {"Duron Applebred", Amd(0x681).L2(64), "Duron (Applebred)", "Socket A", "0.13", 11},
-        {"Thoroughbred 512 KB", Amd(0x681).L2(512), "Athlon XP/MP (Thoroughbred)", "Socket A", "0.13", 11},
-        {"Athlon XP Barton", Amd(0x6A0).L2(512), "Athlon XP (Barton)", "Socket A", "0.13", 11},
-        {"Barton MP-capable, first pass", Amd(0x6A0).L2(512).MpCapable(), "Athlon XP (Barton)", "Socket A", "0.13", 11},
-        {"Athlon MP Barton", Amd(0x6A0).L2(512).MpCapable().Processors(2), "Athlon MP (Barton)", "Socket A", "0.13", 11},
-        {"Athlon XP Thorton", Amd(0x6A0).L2(256), "Athlon XP (Thorton)", "Socket A", "0.13", 11},
-        {"Barton 1 MB", Amd(0x6A0).L2(1024), "Athlon XP/MP (Barton)", "Socket A", "0.13", 11},
-        {"Mobile Duron Palomino", Amd(0x662).L2(64).PowerNow(), "Mobile Duron (Palomino)", "Socket A", "0.18", 12},
-        {"Mobile Athlon 4", Amd(0x662).L2(256).PowerNow(), "Mobile Athlon 4 (Palomino)", "Socket A", "0.18", 12},
-        {"Mobile Duron Morgan", Amd(0x671).L2(64).PowerNow(), "Mobile Duron (Morgan)", "Socket A", "0.18", 12},
-        {"Mobile Duron Applebred", Amd(0x681).L2(64).PowerNow(), "Mobile Duron (Applebred)", "Socket A", "0.13", 12},
-        {"Mobile Athlon XP-M Thoroughbred", Amd(0x681).L2(256).PowerNow().MpCapable(), "Mobile Athlon XP-M (Thoroughbred)", "Socket A", "0.13", 12},
-        {"Mobile Athlon XP-M Barton", Amd(0x6A0).L2(512).PowerNow(), "Mobile Athlon XP-M (Barton)", "Socket A", "0.13", 12},
-        {"Mobile Athlon XP-M Thorton", Amd(0x6A0).L2(256).PowerNow().MpCapable(), "Mobile Athlon XP-M (Thorton)", "Socket A", "0.13", 12},
-        {"family 6 model 5", Amd(0x650).L2(256), "Unknown CPU", "", "", 0},
-        {"family 6 model 9", Amd(0x690).L2(256), "Unknown CPU", "", "", 0},
-        {"family 6 model 11", Amd(0x6B0).L2(256), "Unknown CPU", "", "", 0},
-        {"family 6 model 15", Amd(0x6F0).L2(256), "Unknown CPU", "", "", 0},
+        {"Athlon K7", Amd(0x612).L2(512), "Athlon (K7)", "Slot A", "0.25", Core::K7Desktop},
+        {"Athlon K75", Amd(0x621).L2(512), "Athlon (K75)", "Slot A", "0.18", Core::K7Desktop},
+        {"Duron Spitfire", Amd(0x631).L2(64), "Duron (Spitfire)", "Socket A", "0.18", Core::K7Desktop},
+        {"Athlon Thunderbird", Amd(0x642).L2(256), "Athlon (Thunderbird)", "Slot A / Socket A", "0.18", Core::K7Desktop},
+        {"Athlon XP Palomino", Amd(0x662).L2(256), "Athlon XP (Palomino)", "Socket A", "0.18", Core::K7Desktop},
+        {"Athlon MP Palomino, two processors", Amd(0x662).L2(256).Processors(2), "Athlon MP (Palomino)", "Socket A", "0.18", Core::K7Desktop},
+        {"Duron Morgan model 6", Amd(0x662).L2(64), "Duron (Morgan)", "Socket A", "0.18", Core::K7Desktop},
+        {"Palomino 128 KB", Amd(0x662).L2(128), "Athlon XP/MP (Palomino)", "Socket A", "0.18", Core::K7Desktop},
+        {"Duron Morgan model 7", Amd(0x671).L2(64), "Duron (Morgan)", "Socket A", "0.18", Core::K7Desktop},
+        {"Athlon XP Thoroughbred", Amd(0x681).L2(256), "Athlon XP (Thoroughbred)", "Socket A", "0.13", Core::K7Desktop},
+        {"Athlon MP Thoroughbred, brand string", Amd(0x681).L2(256).MpCapable().BrandString("AMD Athlon(tm) MP 2400+"), "Athlon MP (Thoroughbred)", "Socket A", "0.13", Core::K7Desktop},
+        {"Duron Applebred", Amd(0x681).L2(64), "Duron (Applebred)", "Socket A", "0.13", Core::K7Desktop},
+        {"Thoroughbred 512 KB", Amd(0x681).L2(512), "Athlon XP/MP (Thoroughbred)", "Socket A", "0.13", Core::K7Desktop},
+        {"Athlon XP Barton", Amd(0x6A0).L2(512), "Athlon XP (Barton)", "Socket A", "0.13", Core::K7Desktop},
+        {"Barton MP-capable, first pass", Amd(0x6A0).L2(512).MpCapable(), "Athlon XP (Barton)", "Socket A", "0.13", Core::K7Desktop},
+        {"Athlon MP Barton", Amd(0x6A0).L2(512).MpCapable().Processors(2), "Athlon MP (Barton)", "Socket A", "0.13", Core::K7Desktop},
+        {"Athlon XP Thorton", Amd(0x6A0).L2(256), "Athlon XP (Thorton)", "Socket A", "0.13", Core::K7Desktop},
+        {"Barton 1 MB", Amd(0x6A0).L2(1024), "Athlon XP/MP (Barton)", "Socket A", "0.13", Core::K7Desktop},
+        {"Mobile Duron Palomino", Amd(0x662).L2(64).PowerNow(), "Mobile Duron (Palomino)", "Socket A", "0.18", Core::K7Mobile},
+        {"Mobile Athlon 4", Amd(0x662).L2(256).PowerNow(), "Mobile Athlon 4 (Palomino)", "Socket A", "0.18", Core::K7Mobile},
+        {"Mobile Duron Morgan", Amd(0x671).L2(64).PowerNow(), "Mobile Duron (Morgan)", "Socket A", "0.18", Core::K7Mobile},
+        {"Mobile Duron Applebred", Amd(0x681).L2(64).PowerNow(), "Mobile Duron (Applebred)", "Socket A", "0.13", Core::K7Mobile},
+        {"Mobile Athlon XP-M Thoroughbred", Amd(0x681).L2(256).PowerNow().MpCapable(), "Mobile Athlon XP-M (Thoroughbred)", "Socket A", "0.13", Core::K7Mobile},
+        {"Mobile Athlon XP-M Barton", Amd(0x6A0).L2(512).PowerNow(), "Mobile Athlon XP-M (Barton)", "Socket A", "0.13", Core::K7Mobile},
+        {"Mobile Athlon XP-M Thorton", Amd(0x6A0).L2(256).PowerNow().MpCapable(), "Mobile Athlon XP-M (Thorton)", "Socket A", "0.13", Core::K7Mobile},
+        {"family 6 model 5", Amd(0x650).L2(256), "Unknown CPU", "", "", Core::None},
+        {"family 6 model 9", Amd(0x690).L2(256), "Unknown CPU", "", "", Core::None},
+        {"family 6 model 11", Amd(0x6B0).L2(256), "Unknown CPU", "", "", Core::None},
+        {"family 6 model 15", Amd(0x6F0).L2(256), "Unknown CPU", "", "", Core::None},
     };
     for (const NameCase& row : cases) {
         CCpuInfo cpu = Detect(row.leaves);
         ExpectNames(cpu, row);
-        EXPECT_EQ(cpu.VariableClock, row.coreCode == 12 ? 1 : 0) << row.processor << ": variable clock";
+        EXPECT_EQ(cpu.VariableClock, row.coreCode == Core::K7Mobile ? 1 : 0) << row.processor << ": variable clock";
         EXPECT_EQ(cpu.IsSempron, 0) << row.processor << ": Sempron flag";
     }
 }
@@ -207,22 +207,22 @@ TEST(AmdNaming, MultiProcessorFromBrandStringOrProcessorCount) {
 // Family 16: base family 15 with extended family 1.
 TEST(AmdNaming, Family16ByBrandStringCoresAndProcessorCount) {
     const NameCase cases[] = {
-        {"Phenom FX, eight processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(8), "Phenom FX (Agena FX)", "Socket F/F+", "0.065", 13},
-        {"quad core, sixteen processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(16), "Phenom X4 (Agena)", "Socket AM2/AM2+", "0.065", 13},
-        {"Phenom X4", Amd(0x00100F22).Cores(4).L3(2048).Processors(4), "Phenom X4 (Agena)", "Socket AM2/AM2+", "0.065", 13},
-        {"Phenom X2", Amd(0x00100F22).Cores(2).L3(2048).Processors(2), "Phenom X2 (Kuma)", "Socket AM2/AM2+", "0.065", 13},
-        {"Athlon X2", Amd(0x00100F22).Cores(2).Processors(2), "Athlon X2 (Rana)", "Socket AM2/AM2+", "0.065", 13},
-        {"Sempron", Amd(0x00100F22), "Sempron (Spica)", "Socket AM2/AM2+", "0.065", 13},
-        {"quad core without L3", Amd(0x00100F22).Cores(4).Processors(4), "Sempron (Spica)", "Socket AM2/AM2+", "0.065", 13},
-        {"Opteron, four processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(4).BrandString("Quad-Core AMD Opteron(tm) Processor 2350"), "Opteron (Budapest)", "Socket F/F+", "0.065", 13},
-        {"Opteron, eight processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(8).BrandString("Quad-Core AMD Opteron(tm) Processor 2350"), "Opteron (Barcelona)", "Socket F/F+", "0.065", 13},
-        {"Opteron, sixteen processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(16).BrandString("Opteron"), "Opteron (Barcelona)", "Socket F/F+", "0.065", 13},
-        {"Phenom with power control", Amd(0x00100F22).Cores(4).L3(2048).Processors(4).PowerNow(), "Phenom X4 (Agena)", "Socket AM2/AM2+", "0.065", 14},
+        {"Phenom FX, eight processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(8), "Phenom FX (Agena FX)", "Socket F/F+", "0.065", Core::K8Desktop},
+        {"quad core, sixteen processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(16), "Phenom X4 (Agena)", "Socket AM2/AM2+", "0.065", Core::K8Desktop},
+        {"Phenom X4", Amd(0x00100F22).Cores(4).L3(2048).Processors(4), "Phenom X4 (Agena)", "Socket AM2/AM2+", "0.065", Core::K8Desktop},
+        {"Phenom X2", Amd(0x00100F22).Cores(2).L3(2048).Processors(2), "Phenom X2 (Kuma)", "Socket AM2/AM2+", "0.065", Core::K8Desktop},
+        {"Athlon X2", Amd(0x00100F22).Cores(2).Processors(2), "Athlon X2 (Rana)", "Socket AM2/AM2+", "0.065", Core::K8Desktop},
+        {"Sempron", Amd(0x00100F22), "Sempron (Spica)", "Socket AM2/AM2+", "0.065", Core::K8Desktop},
+        {"quad core without L3", Amd(0x00100F22).Cores(4).Processors(4), "Sempron (Spica)", "Socket AM2/AM2+", "0.065", Core::K8Desktop},
+        {"Opteron, four processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(4).BrandString("Quad-Core AMD Opteron(tm) Processor 2350"), "Opteron (Budapest)", "Socket F/F+", "0.065", Core::K8Desktop},
+        {"Opteron, eight processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(8).BrandString("Quad-Core AMD Opteron(tm) Processor 2350"), "Opteron (Barcelona)", "Socket F/F+", "0.065", Core::K8Desktop},
+        {"Opteron, sixteen processors", Amd(0x00100F22).Cores(4).L3(2048).Processors(16).BrandString("Opteron"), "Opteron (Barcelona)", "Socket F/F+", "0.065", Core::K8Desktop},
+        {"Phenom with power control", Amd(0x00100F22).Cores(4).L3(2048).Processors(4).PowerNow(), "Phenom X4 (Agena)", "Socket AM2/AM2+", "0.065", Core::K8Mobile},
     };
     for (const NameCase& row : cases) {
         CCpuInfo cpu = Detect(row.leaves);
         ExpectNames(cpu, row);
-        EXPECT_EQ(cpu.VariableClock, row.coreCode == 14 ? 1 : 0) << row.processor << ": variable clock";
+        EXPECT_EQ(cpu.VariableClock, row.coreCode == Core::K8Mobile ? 1 : 0) << row.processor << ": variable clock";
         EXPECT_STREQ(cpu.ModelNumber, "") << row.processor << ": no model number";
     }
 }
@@ -254,7 +254,7 @@ TEST(AmdNaming, OtherFamiliesAreUnknown) {
         EXPECT_STREQ(cpu.CpuName, "Unknown CPU") << std::hex << signature;
         EXPECT_STREQ(cpu.Socket, "") << std::hex << signature;
         EXPECT_STREQ(cpu.ProcessTech, "") << std::hex << signature;
-        EXPECT_EQ(cpu.CoreCode, 0) << std::hex << signature;
+        EXPECT_EQ(cpu.CoreCode, Core::None) << std::hex << signature;
         EXPECT_EQ(InfoText(cpu, INFO_PROCESSOR_NAME), "AMD Unknown CPU") << std::hex << signature;
     }
 }

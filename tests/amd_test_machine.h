@@ -82,7 +82,7 @@ inline CCpuInfo BlankAmdRecord() {
     machine.Facts().cpuid = false;
     platform::ScopedMachine use(machine);
     CCpuInfo cpu(0x100, 0);
-    cpu.VendorId = 2;
+    cpu.VendorId = Vendor::Amd;
     CopyText(cpu.VendorName, "AMD");
     return cpu;
 }

@@ -52,27 +52,27 @@ TEST(RatedClockFromBrand, KeyOrderDecides) {
 TEST(MaxMultiplierFromBrand, FastAndSlowBusLists) {
     const struct {
         const char* brand;
-        int32_t busCode;
+        BusCode busCode;
         double measuredBus;
         double expected;
     } cases[] = {
-        {"Pentium III 1.00GHz", 1, -1.0, 7.5},
-        {"Pentium III 1.06GHz", 1, -1.0, 8.0},
-        {"Pentium III 866MHz", 1, -1.0, 6.5},
-        {"Pentium III 667MHz", 1, -1.0, 5.0},
-        {"Pentium III 1.67GHz", 1, -1.0, 12.5},
-        {"Pentium 3.00GHz", 1, -1.0, 22.5},
-        {"Pentium 2.40GHz", 2, -1.0, 24.0},        // bus unknown counts as slow
-        {"Pentium 2.40GHz", 2, 133.3, 18.0},
-        {"Pentium 2.40GHz", 2, 126.6635, 18.0},
-        {"Pentium 2.00GHz", 2, 100.0, 20.0},
-        {"Pentium 2.80GHz", 2, 133.3, 21.0},
-        {"Pentium 2.67GHz", 2, 100.0, 20.0},
-        {"Celeron 1.1GHz", 2, 100.0, 11.0},
-        {"Celeron 700MHz", 2, 100.0, 7.0},
-        {"Pentium 2.40GHz", 3, 133.3, 9.5},        // other bus codes: the current multiplier
-        {"", 1, -1.0, 42.0},                       // nothing found: unchanged
-        {"", 2, -1.0, 42.0},
+        {"Pentium III 1.00GHz", BusCode::Bus133, -1.0, 7.5},
+        {"Pentium III 1.06GHz", BusCode::Bus133, -1.0, 8.0},
+        {"Pentium III 866MHz", BusCode::Bus133, -1.0, 6.5},
+        {"Pentium III 667MHz", BusCode::Bus133, -1.0, 5.0},
+        {"Pentium III 1.67GHz", BusCode::Bus133, -1.0, 12.5},
+        {"Pentium 3.00GHz", BusCode::Bus133, -1.0, 22.5},
+        {"Pentium 2.40GHz", BusCode::Bus100, -1.0, 24.0},        // bus unknown counts as slow
+        {"Pentium 2.40GHz", BusCode::Bus100, 133.3, 18.0},
+        {"Pentium 2.40GHz", BusCode::Bus100, 126.6635, 18.0},
+        {"Pentium 2.00GHz", BusCode::Bus100, 100.0, 20.0},
+        {"Pentium 2.80GHz", BusCode::Bus100, 133.3, 21.0},
+        {"Pentium 2.67GHz", BusCode::Bus100, 100.0, 20.0},
+        {"Celeron 1.1GHz", BusCode::Bus100, 100.0, 11.0},
+        {"Celeron 700MHz", BusCode::Bus100, 100.0, 7.0},
+        {"Pentium 2.40GHz", BusCode::Bus166, 133.3, 9.5},        // other bus codes: the current multiplier
+        {"", BusCode::Bus133, -1.0, 42.0},                       // nothing found: unchanged
+        {"", BusCode::Bus100, -1.0, 42.0},
     };
     for (const auto& c : cases) {
         Subject subject(c.brand);
@@ -80,7 +80,7 @@ TEST(MaxMultiplierFromBrand, FastAndSlowBusLists) {
         subject.cpu.Multiplier = 9.5;
         subject.cpu.MeasuredBusClock = c.measuredBus;
         EXPECT_DOUBLE_EQ(subject.cpu.MaxMultiplierFromBrand(c.busCode), c.expected)
-            << '"' << c.brand << "\" bus code " << c.busCode << " bus " << c.measuredBus;
+            << '"' << c.brand << "\" bus code " << static_cast<int>(c.busCode) << " bus " << c.measuredBus;
         EXPECT_DOUBLE_EQ(subject.cpu.MaxMultiplier, c.expected) << c.brand;
     }
 }

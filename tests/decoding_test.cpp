@@ -19,15 +19,23 @@ namespace {
 TEST(Decoding, VendorTable) {
     struct Case {
         const char* vendorString;
-        int32_t id;
+        Vendor id;
         const char* name;
     };
     const Case cases[] = {
-        {"GenuineIntel", 1, "Intel"}, {"AuthenticAMD", 2, "AMD"},   {"GenuineTMx86", 3, "Transmeta"},
-        {"CyrixInstead", 4, "Cyrix"}, {"CentaurHauls", 5, "IDT"},   {"RiseRiseRise", 8, "Rise"},
-        {"NexGenDriven", 9, "NexGen"}, {"UMC UMC UMC ", 7, "UMC"},  {"Geode By NSC", 11, "NSC"},
-        {"Compaq FX32!", 10, "Compaq"}, {"GenuineIntez", 0, ""},    {"genuineintel", 0, ""},
-        {"HygonGenuine", 0, ""},
+        {"GenuineIntel", Vendor::Intel, "Intel"},
+        {"AuthenticAMD", Vendor::Amd, "AMD"},
+        {"GenuineTMx86", Vendor::Transmeta, "Transmeta"},
+        {"CyrixInstead", Vendor::Cyrix, "Cyrix"},
+        {"CentaurHauls", Vendor::Idt, "IDT"},
+        {"RiseRiseRise", Vendor::Rise, "Rise"},
+        {"NexGenDriven", Vendor::NexGen, "NexGen"},
+        {"UMC UMC UMC ", Vendor::Umc, "UMC"},
+        {"Geode By NSC", Vendor::Nsc, "NSC"},
+        {"Compaq FX32!", Vendor::Compaq, "Compaq"},
+        {"GenuineIntez", Vendor::Unknown, ""},
+        {"genuineintel", Vendor::Unknown, ""},
+        {"HygonGenuine", Vendor::Unknown, ""},
     };
     for (const Case& c : cases) {
         SimulatedMachine machine;
@@ -46,7 +54,7 @@ TEST(Decoding, VendorBytesOfAnyValueStayInTheField) {
     ScopedMachine use(machine);
     CCpuInfo cpu(0x100, 0);
     EXPECT_EQ(std::string(cpu.VendorString), "\xFC\xFD\xFE\xFF\x83\x82\x81\x80" "A");
-    EXPECT_EQ(cpu.VendorId, 0);
+    EXPECT_EQ(cpu.VendorId, Vendor::Unknown);
 }
 
 TEST(Decoding, ExtendedLeafExactly80000000IsNotRead) {

@@ -25,7 +25,7 @@ TEST(Detection, WithoutCpuidEveryNameIsEmptyAndNumbersKeepInitialValues) {
     CCpuInfo cpu(0x100, 0);
 
     EXPECT_EQ(cpu.CpuidSupported, 0);
-    EXPECT_EQ(cpu.VendorId, 0);
+    EXPECT_EQ(cpu.VendorId, Vendor::Unknown);
     for (int32_t item : {INFO_CPU_NAME, INFO_VENDOR_STRING, INFO_VENDOR_NAME, INFO_BRAND_STRING, INFO_SOCKET,
                          INFO_PROCESSOR_TYPE, INFO_SIGNATURE, INFO_MODEL_NAME, INFO_CODE_NAME, INFO_PROCESSOR_NAME,
                          INFO_PROCESS_TECH, INFO_SERIAL_NUMBER, INFO_BUS_DATA_RATE, INFO_REVISION, INFO_L2_ASSOC,

@@ -28,7 +28,7 @@ struct IntelCase {
     const char* name;
     const char* socket;
     const char* process;
-    int32_t coreCode;
+    Core coreCode;
 };
 
 // A record as detection leaves it before naming; then NameProcessor as the driver calls it.
@@ -38,7 +38,7 @@ struct Subject {
     CCpuInfo cpu{0x100, 9};
 
     explicit Subject(const IntelCase& c) {
-        cpu.VendorId = 1;
+        cpu.VendorId = Vendor::Intel;
         CopyText(cpu.VendorName, "Intel");
         cpu.Family = c.family;
         cpu.Model = c.model;
@@ -61,53 +61,53 @@ struct Subject {
 
 TEST(IntelNaming, RowsInTableOrder) {
     const IntelCase cases[] = {
-        {"family 6 model 5, L2 unknown: no name", 6, 5, 2, -1, -1, 0, "", 1, 0, -1, -1.0, "", "", "0.25", 1},
-        {"family 6 model 5, no L2: Covington", 6, 5, 0, 0, -1, 0, "", 1, 0, -1, -1.0, "Celeron (Covinton)", "Slot 1", "0.25", 1},
-        {"family 6 model 5, 512 KB", 6, 5, 2, 512, -1, 0, "", 1, 0, -1, -1.0, "Pentium II (Deschutes)", "Slot 1", "0.25", 1},
-        {"family 6 model 5, 1 MB: Xeon", 6, 5, 2, 1024, -1, 0, "", 1, 0, -1, -1.0, "Pentium II Xeon (Deschutes)", "Slot 2", "0.25", 1},
-        {"Coppermine first pass: platform -1 is odd", 6, 8, 3, 256, -1, 2, "", 1, 0, -1, -1.0, "Mobile Pentium III (Coppermine)", "Mobile Module", "0.18", 3},
-        {"Coppermine second pass, platform 0", 6, 8, 3, 256, -1, 2, "", 1, 0, 0, -1.0, "Pentium III (Coppermine)", "Slot 1", "0.18", 3},
-        {"Coppermine platform 2", 6, 8, 3, 256, -1, 2, "", 1, 0, 2, -1.0, "Pentium III (Coppermine)", "Socket 370", "0.18", 3},
-        {"Coppermine Xeon by brand id", 6, 8, 3, 256, -1, 3, "", 1, 0, -1, -1.0, "Pentium III Xeon (Cascades)", "Slot 2", "0.18", 3},
-        {"Coppermine-128K, platform 0", 6, 8, 3, 128, -1, 1, "", 1, 0, 0, -1.0, "Celeron (Coppermine-128K)", "Socket 370", "0.18", 3},
-        {"Coppermine, L2 512: no name", 6, 8, 3, 512, -1, 1, "", 1, 0, 0, -1.0, "", "", "0.18", 3},
-        {"Tualatin brand 7 before L2", 6, 11, 1, 512, -1, 7, "", 1, 0, 0, -1.0, "Mobile Celeron (Tualatin)", "Mobile Module", "0.13", 4},
-        {"Tualatin brand 6", 6, 11, 1, 512, -1, 6, "", 1, 0, 0, -1.0, "Mobile Pentium III-M (Tualatin)", "Mobile Module", "0.13", 4},
-        {"Tualatin brand 3 stepping 1", 6, 11, 1, 256, -1, 3, "", 1, 0, 0, -1.0, "Celeron (Tualatin)", "Socket 370", "0.13", 4},
-        {"Tualatin brand 3 stepping 0, 512 KB", 6, 11, 0, 512, -1, 3, "", 1, 0, 0, -1.0, "Pentium III-S (Tualatin)", "Socket 370", "0.13", 4},
-        {"Tualatin brand 4", 6, 11, 1, 256, -1, 4, "", 1, 0, 0, -1.0, "Pentium III (Tualatin)", "Socket 370", "0.13", 4},
-        {"Tualatin other brand", 6, 11, 1, 256, -1, 1, "", 1, 0, 0, -1.0, "Celeron (Tualatin)", "Socket 370", "0.13", 4},
-        {"Banias 1 MB", 6, 9, 5, 1024, -1, 0, "", 1, 0, 0, -1.0, "Pentium M (Banias)", "Socket 479", "0.13", 7},
-        {"Yonah Xeon by processor count? no: by brand", 6, 14, 8, 2048, -1, 0, "Genuine Intel(R) Xeon(R) LV", 2, 0, 0, -1.0, "Xeon (Sossaman)", "Socket 479", "0.065", 8},
-        {"Yonah dual core", 6, 14, 8, 2048, -1, 0, "Intel(R) Core(TM) Duo", 2, 0, 0, -1.0, "Core Duo (Yonah DC)", "Socket 479", "0.065", 8},
-        {"Kentsfield Extreme", 6, 15, 7, 4096, -1, 0, "Intel(R) Core(TM)2 Extreme CPU Q6850 @ 2.66GHz", 4, 0, 0, -1.0, "Core 2 Extreme (Kentsfield)", "LGA775", "0.065", 8},
-        {"Conroe Xeon 30xx", 6, 15, 6, 4096, -1, 0, "Intel(R) Xeon(R) CPU 3060 @ 2.40GHz", 2, 0, 0, -1.0, "Xeon (Conroe)", "LGA775", "0.065", 8},
-        {"Merom by platform 5", 6, 15, 6, 4096, -1, 0, "Intel(R) Core(TM)2 CPU T7200", 2, 0, 5, -1.0, "Core 2 Duo (Merom)", "Socket 479", "0.065", 8},
-        {"Conroe 1 MB", 6, 15, 2, 1024, -1, 0, "Intel(R) Pentium(R) Dual CPU E2140", 2, 0, 0, -1.0, "Pentium DC (Conroe-1M)", "LGA775", "0.065", 8},
-        {"Conroe-L single core", 6, 15, 1, 512, -1, 0, "Intel(R) Celeron(R) CPU 420", 1, 0, 0, -1.0, "Celeron (Conroe-L)", "LGA775", "0.065", 8},
-        {"Northwood mobile 4-M, bus unknown", 15, 2, 7, 512, -1, 14, "", 1, 1, -1, -1.0, "Mobile Pentium 4-M (Northwood)", "Socket 478/LGA775", "0.13", 6},
-        {"Northwood mobile, bus 125", 15, 2, 7, 512, -1, 14, "", 1, 1, 2, 125.0, "Mobile Pentium 4 (Northwood)", "Socket 478", "0.13", 6},
-        {"Northwood mobile HT", 15, 2, 7, 512, -1, 15, "", 1, 2, 4, 133.0, "Mobile Pentium 4 HT (Northwood)", "LGA775", "0.13", 6},
-        {"Northwood XE needs L3 2 MB", 15, 2, 5, 512, 2048, 9, "", 1, 2, 0, -1.0, "Pentium 4 XE (Gallatin)", "Socket 478/LGA775", "0.13", 6},
-        {"Northwood brand 9 without L3", 15, 2, 5, 512, 0, 9, "", 1, 2, 0, -1.0, "Pentium 4 HT (Northwood)", "Socket 478/LGA775", "0.13", 6},
-        {"Nocona: platform -1 counts as at most 0", 15, 4, 1, 1024, -1, 0, "Intel(R) Genuine CPU", 1, 2, -1, -1.0, "Xeon (Nocona)", "Socket 604", "0.09", 6},
-        {"Nocona: platform 0", 15, 4, 1, 1024, -1, 0, "Intel(R) Genuine CPU", 1, 2, 0, -1.0, "Xeon (Nocona)", "Socket 604", "0.09", 6},
-        {"not Xeon on platform 4", 15, 4, 1, 1024, -1, 0, "Intel(R) Genuine CPU", 1, 2, 4, -1.0, "Pentium 4 HT (Prescott)", "LGA775", "0.09", 6},
-        {"Potomac: L3 unknown", 15, 4, 1, 1024, -1, 12, "", 1, 2, 0, -1.0, "Xeon MP (Potomac)", "Socket 604", "0.09", 6},
-        {"Cranford: L3 0", 15, 4, 1, 1024, 0, 12, "", 1, 2, 0, -1.0, "Xeon MP (Cranford)", "Socket 604", "0.09", 6},
-        {"Prescott mobile Celeron", 15, 3, 4, 256, -1, 0, "Intel(R) Mobile Celeron(R) CPU", 1, 1, 0, -1.0, "Mobile Celeron (Prescott-256K)", "Socket 478/LGA775", "0.09", 6},
-        {"Prescott-2M XE by bus", 15, 4, 3, 2048, -1, 0, "Intel(R) Pentium(R) 4 CPU 3.73GHz", 1, 2, 4, 266.6, "Pentium 4 XE (Prescott-2M)", "LGA775", "0.09", 6},
-        {"Willamette socket 423", 15, 0, 7, 256, -1, 8, "", 1, 1, 0, -1.0, "Pentium 4 (Willamette)", "Socket 423", "0.18", 5},
-        {"Foster MP by brand 11 early stepping", 15, 1, 2, 256, -1, 11, "", 1, 1, 0, -1.0, "Xeon MP (Foster MP)", "Socket 603", "0.18", 5},
-        {"Foster by brand 11 later stepping", 15, 1, 3, 256, -1, 11, "", 1, 1, 0, -1.0, "Xeon (Foster)", "Socket 603", "0.18", 5},
-        {"Prescott: mobile and Celeron apart is a desktop Celeron D", 15, 3, 4, 256, -1, 0, "Mobile Intel(R) Celeron(R) CPU", 1, 1, 0, -1.0, "Celeron D (Prescott-256K)", "Socket 478/LGA775", "0.09", 6},
-        {"Cedar Mill Celeron D", 15, 6, 5, 512, -1, 0, "Intel(R) Celeron(R) D", 1, 1, 4, -1.0, "Celeron D (Cedar Mill-V)", "LGA775", "0.065", 6},
-        {"family 15 model 7", 15, 7, 0, 512, -1, 0, "", 1, 1, 0, -1.0, "Unknown CPU", "", "", 0},
-        {"family 8", 8, 0, 0, 512, -1, 0, "", 1, 1, 0, -1.0, "Unknown CPU", "", "", 0},
-        {"family 3", 3, 0, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "386", "", "", 0},
-        {"family 4 model 8", 4, 8, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "486DX4", "", "", 0},
-        {"family 5 model 4 OverDrive? no: type 0", 5, 4, 3, -1, -1, 0, "", 1, 0, -1, -1.0, "Pentium MMX (P55C)", "", "0.35", 0},
-        {"family 7", 7, 0, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "Itanium (Merced)", "", "", 0},
+        {"family 6 model 5, L2 unknown: no name", 6, 5, 2, -1, -1, 0, "", 1, 0, -1, -1.0, "", "", "0.25", Core::P6},
+        {"family 6 model 5, no L2: Covington", 6, 5, 0, 0, -1, 0, "", 1, 0, -1, -1.0, "Celeron (Covinton)", "Slot 1", "0.25", Core::P6},
+        {"family 6 model 5, 512 KB", 6, 5, 2, 512, -1, 0, "", 1, 0, -1, -1.0, "Pentium II (Deschutes)", "Slot 1", "0.25", Core::P6},
+        {"family 6 model 5, 1 MB: Xeon", 6, 5, 2, 1024, -1, 0, "", 1, 0, -1, -1.0, "Pentium II Xeon (Deschutes)", "Slot 2", "0.25", Core::P6},
+        {"Coppermine first pass: platform -1 is odd", 6, 8, 3, 256, -1, 2, "", 1, 0, -1, -1.0, "Mobile Pentium III (Coppermine)", "Mobile Module", "0.18", Core::Coppermine},
+        {"Coppermine second pass, platform 0", 6, 8, 3, 256, -1, 2, "", 1, 0, 0, -1.0, "Pentium III (Coppermine)", "Slot 1", "0.18", Core::Coppermine},
+        {"Coppermine platform 2", 6, 8, 3, 256, -1, 2, "", 1, 0, 2, -1.0, "Pentium III (Coppermine)", "Socket 370", "0.18", Core::Coppermine},
+        {"Coppermine Xeon by brand id", 6, 8, 3, 256, -1, 3, "", 1, 0, -1, -1.0, "Pentium III Xeon (Cascades)", "Slot 2", "0.18", Core::Coppermine},
+        {"Coppermine-128K, platform 0", 6, 8, 3, 128, -1, 1, "", 1, 0, 0, -1.0, "Celeron (Coppermine-128K)", "Socket 370", "0.18", Core::Coppermine},
+        {"Coppermine, L2 512: no name", 6, 8, 3, 512, -1, 1, "", 1, 0, 0, -1.0, "", "", "0.18", Core::Coppermine},
+        {"Tualatin brand 7 before L2", 6, 11, 1, 512, -1, 7, "", 1, 0, 0, -1.0, "Mobile Celeron (Tualatin)", "Mobile Module", "0.13", Core::Tualatin},
+        {"Tualatin brand 6", 6, 11, 1, 512, -1, 6, "", 1, 0, 0, -1.0, "Mobile Pentium III-M (Tualatin)", "Mobile Module", "0.13", Core::Tualatin},
+        {"Tualatin brand 3 stepping 1", 6, 11, 1, 256, -1, 3, "", 1, 0, 0, -1.0, "Celeron (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+        {"Tualatin brand 3 stepping 0, 512 KB", 6, 11, 0, 512, -1, 3, "", 1, 0, 0, -1.0, "Pentium III-S (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+        {"Tualatin brand 4", 6, 11, 1, 256, -1, 4, "", 1, 0, 0, -1.0, "Pentium III (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+        {"Tualatin other brand", 6, 11, 1, 256, -1, 1, "", 1, 0, 0, -1.0, "Celeron (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+        {"Banias 1 MB", 6, 9, 5, 1024, -1, 0, "", 1, 0, 0, -1.0, "Pentium M (Banias)", "Socket 479", "0.13", Core::Banias},
+        {"Yonah Xeon by processor count? no: by brand", 6, 14, 8, 2048, -1, 0, "Genuine Intel(R) Xeon(R) LV", 2, 0, 0, -1.0, "Xeon (Sossaman)", "Socket 479", "0.065", Core::Dothan},
+        {"Yonah dual core", 6, 14, 8, 2048, -1, 0, "Intel(R) Core(TM) Duo", 2, 0, 0, -1.0, "Core Duo (Yonah DC)", "Socket 479", "0.065", Core::Dothan},
+        {"Kentsfield Extreme", 6, 15, 7, 4096, -1, 0, "Intel(R) Core(TM)2 Extreme CPU Q6850 @ 2.66GHz", 4, 0, 0, -1.0, "Core 2 Extreme (Kentsfield)", "LGA775", "0.065", Core::Dothan},
+        {"Conroe Xeon 30xx", 6, 15, 6, 4096, -1, 0, "Intel(R) Xeon(R) CPU 3060 @ 2.40GHz", 2, 0, 0, -1.0, "Xeon (Conroe)", "LGA775", "0.065", Core::Dothan},
+        {"Merom by platform 5", 6, 15, 6, 4096, -1, 0, "Intel(R) Core(TM)2 CPU T7200", 2, 0, 5, -1.0, "Core 2 Duo (Merom)", "Socket 479", "0.065", Core::Dothan},
+        {"Conroe 1 MB", 6, 15, 2, 1024, -1, 0, "Intel(R) Pentium(R) Dual CPU E2140", 2, 0, 0, -1.0, "Pentium DC (Conroe-1M)", "LGA775", "0.065", Core::Dothan},
+        {"Conroe-L single core", 6, 15, 1, 512, -1, 0, "Intel(R) Celeron(R) CPU 420", 1, 0, 0, -1.0, "Celeron (Conroe-L)", "LGA775", "0.065", Core::Dothan},
+        {"Northwood mobile 4-M, bus unknown", 15, 2, 7, 512, -1, 14, "", 1, 1, -1, -1.0, "Mobile Pentium 4-M (Northwood)", "Socket 478/LGA775", "0.13", Core::NetBurst},
+        {"Northwood mobile, bus 125", 15, 2, 7, 512, -1, 14, "", 1, 1, 2, 125.0, "Mobile Pentium 4 (Northwood)", "Socket 478", "0.13", Core::NetBurst},
+        {"Northwood mobile HT", 15, 2, 7, 512, -1, 15, "", 1, 2, 4, 133.0, "Mobile Pentium 4 HT (Northwood)", "LGA775", "0.13", Core::NetBurst},
+        {"Northwood XE needs L3 2 MB", 15, 2, 5, 512, 2048, 9, "", 1, 2, 0, -1.0, "Pentium 4 XE (Gallatin)", "Socket 478/LGA775", "0.13", Core::NetBurst},
+        {"Northwood brand 9 without L3", 15, 2, 5, 512, 0, 9, "", 1, 2, 0, -1.0, "Pentium 4 HT (Northwood)", "Socket 478/LGA775", "0.13", Core::NetBurst},
+        {"Nocona: platform -1 counts as at most 0", 15, 4, 1, 1024, -1, 0, "Intel(R) Genuine CPU", 1, 2, -1, -1.0, "Xeon (Nocona)", "Socket 604", "0.09", Core::NetBurst},
+        {"Nocona: platform 0", 15, 4, 1, 1024, -1, 0, "Intel(R) Genuine CPU", 1, 2, 0, -1.0, "Xeon (Nocona)", "Socket 604", "0.09", Core::NetBurst},
+        {"not Xeon on platform 4", 15, 4, 1, 1024, -1, 0, "Intel(R) Genuine CPU", 1, 2, 4, -1.0, "Pentium 4 HT (Prescott)", "LGA775", "0.09", Core::NetBurst},
+        {"Potomac: L3 unknown", 15, 4, 1, 1024, -1, 12, "", 1, 2, 0, -1.0, "Xeon MP (Potomac)", "Socket 604", "0.09", Core::NetBurst},
+        {"Cranford: L3 0", 15, 4, 1, 1024, 0, 12, "", 1, 2, 0, -1.0, "Xeon MP (Cranford)", "Socket 604", "0.09", Core::NetBurst},
+        {"Prescott mobile Celeron", 15, 3, 4, 256, -1, 0, "Intel(R) Mobile Celeron(R) CPU", 1, 1, 0, -1.0, "Mobile Celeron (Prescott-256K)", "Socket 478/LGA775", "0.09", Core::NetBurst},
+        {"Prescott-2M XE by bus", 15, 4, 3, 2048, -1, 0, "Intel(R) Pentium(R) 4 CPU 3.73GHz", 1, 2, 4, 266.6, "Pentium 4 XE (Prescott-2M)", "LGA775", "0.09", Core::NetBurst},
+        {"Willamette socket 423", 15, 0, 7, 256, -1, 8, "", 1, 1, 0, -1.0, "Pentium 4 (Willamette)", "Socket 423", "0.18", Core::Willamette},
+        {"Foster MP by brand 11 early stepping", 15, 1, 2, 256, -1, 11, "", 1, 1, 0, -1.0, "Xeon MP (Foster MP)", "Socket 603", "0.18", Core::Willamette},
+        {"Foster by brand 11 later stepping", 15, 1, 3, 256, -1, 11, "", 1, 1, 0, -1.0, "Xeon (Foster)", "Socket 603", "0.18", Core::Willamette},
+        {"Prescott: mobile and Celeron apart is a desktop Celeron D", 15, 3, 4, 256, -1, 0, "Mobile Intel(R) Celeron(R) CPU", 1, 1, 0, -1.0, "Celeron D (Prescott-256K)", "Socket 478/LGA775", "0.09", Core::NetBurst},
+        {"Cedar Mill Celeron D", 15, 6, 5, 512, -1, 0, "Intel(R) Celeron(R) D", 1, 1, 4, -1.0, "Celeron D (Cedar Mill-V)", "LGA775", "0.065", Core::NetBurst},
+        {"family 15 model 7", 15, 7, 0, 512, -1, 0, "", 1, 1, 0, -1.0, "Unknown CPU", "", "", Core::None},
+        {"family 8", 8, 0, 0, 512, -1, 0, "", 1, 1, 0, -1.0, "Unknown CPU", "", "", Core::None},
+        {"family 3", 3, 0, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "386", "", "", Core::None},
+        {"family 4 model 8", 4, 8, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "486DX4", "", "", Core::None},
+        {"family 5 model 4 OverDrive? no: type 0", 5, 4, 3, -1, -1, 0, "", 1, 0, -1, -1.0, "Pentium MMX (P55C)", "", "0.35", Core::None},
+        {"family 7", 7, 0, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "Itanium (Merced)", "", "", Core::None},
     };
     for (const IntelCase& c : cases) {
         Subject subject(c);
@@ -119,13 +119,13 @@ TEST(IntelNaming, RowsInTableOrder) {
 }
 
 TEST(IntelNaming, SmithfieldSetsThreadAndCoreFlags) {
-    IntelCase xe = {"Smithfield XE", 15, 4, 4, 1024, -1, 0, "Intel(R) Pentium(R) Extreme Edition", 2, 2, 0, -1.0, "", "", "", 6};
+    IntelCase xe = {"Smithfield XE", 15, 4, 4, 1024, -1, 0, "Intel(R) Pentium(R) Extreme Edition", 2, 2, 0, -1.0, "", "", "", Core::NetBurst};
     Subject extreme(xe);
     EXPECT_STREQ(extreme.cpu.CpuName, "Pentium XE (Smithfield)");
     EXPECT_EQ(extreme.cpu.HasHtt, 1);
     EXPECT_EQ(extreme.cpu.IsDualCore, 1);
 
-    IntelCase d = {"Smithfield D", 15, 4, 4, 1024, -1, 0, "Intel(R) Pentium(R) D CPU", 2, 1, 0, -1.0, "", "", "", 6};
+    IntelCase d = {"Smithfield D", 15, 4, 4, 1024, -1, 0, "Intel(R) Pentium(R) D CPU", 2, 1, 0, -1.0, "", "", "", Core::NetBurst};
     Subject pentiumD(d);
     pentiumD.cpu.HasHtt = 1;
     pentiumD.cpu.NameProcessor();
@@ -135,17 +135,17 @@ TEST(IntelNaming, SmithfieldSetsThreadAndCoreFlags) {
 }
 
 TEST(IntelNaming, FlagsSetByRows) {
-    IntelCase klamath = {"Klamath", 6, 3, 3, 512, -1, 0, "", 1, 0, -1, -1.0, "", "", "", 1};
+    IntelCase klamath = {"Klamath", 6, 3, 3, 512, -1, 0, "", 1, 0, -1, -1.0, "", "", "", Core::P6};
     EXPECT_EQ(Subject(klamath).cpu.L2HalfSpeed, 1);
-    IntelCase dothan = {"Dothan", 6, 13, 6, 2048, -1, 0, "", 1, 0, 0, -1.0, "", "", "", 8};
+    IntelCase dothan = {"Dothan", 6, 13, 6, 2048, -1, 0, "", 1, 0, 0, -1.0, "", "", "", Core::Dothan};
     EXPECT_EQ(Subject(dothan).cpu.VariableClock, 1);
-    IntelCase dothan1m = {"Dothan Celeron", 6, 13, 6, 1024, -1, 0, "", 1, 0, 0, -1.0, "", "", "", 8};
+    IntelCase dothan1m = {"Dothan Celeron", 6, 13, 6, 1024, -1, 0, "", 1, 0, 0, -1.0, "", "", "", Core::Dothan};
     EXPECT_EQ(Subject(dothan1m).cpu.VariableClock, 0);
-    IntelCase p55c = {"P55C", 5, 4, 3, -1, -1, 0, "", 1, 0, -1, -1.0, "", "", "", 0};
+    IntelCase p55c = {"P55C", 5, 4, 3, -1, -1, 0, "", 1, 0, -1, -1.0, "", "", "", Core::None};
     Subject mmx(p55c);
     EXPECT_EQ(mmx.cpu.L1CodeSize, 16);
     EXPECT_EQ(mmx.cpu.L1DataSize, 16);
-    IntelCase dx2 = {"486DX2", 4, 3, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "", "", "", 0};
+    IntelCase dx2 = {"486DX2", 4, 3, 0, -1, -1, 0, "", 1, 0, -1, -1.0, "", "", "", Core::None};
     EXPECT_EQ(Subject(dx2).cpu.L1UnifiedSize, 8);
 }
 
@@ -177,7 +177,7 @@ TEST(IntelNaming, ExtendedModelAndFamilyThroughDecoding) {
 }
 
 TEST(IntelNaming, CodeNameKeepsTheFirstPassWhenTheSecondNameHasNone) {
-    IntelCase katmai = {"Katmai", 6, 7, 3, 512, -1, 0, "", 1, 0, -1, -1.0, "", "", "", 1};
+    IntelCase katmai = {"Katmai", 6, 7, 3, 512, -1, 0, "", 1, 0, -1, -1.0, "", "", "", Core::P6};
     Subject subject(katmai);
     EXPECT_STREQ(subject.cpu.CodeName, "Katmai");
     subject.cpu.Family = 3;  // a plain name on the next pass

@@ -81,36 +81,36 @@ struct ViaCase {
     const char* processorName;
     const char* socket;
     const char* process;
-    int32_t coreCode;
+    Core coreCode;
     int32_t powerMgmt;
     const char* revision;
 };
 
 TEST(ViaCentaurNaming, RowsAndVendorName) {
     const ViaCase cases[] = {
-        {"CentaurHauls", 0x6A9, "C7 (Esther)", "VIA C7", "NanoBGA 479", "0.09", 25, 0, ""},
-        {"CentaurHauls", 0x698, "C3 (Nehemiah)", "VIA C3", "Socket 370", "0.13", 24, 2, "A"},
-        {"CentaurHauls", 0x689, "C3 (Ezra-T)", "VIA C3", "Socket 370", "0.13", 23, 2, "ET"},
-        {"CentaurHauls", 0x678, "C3 (Ezra)", "VIA C3", "Socket 370", "0.13", 22, 1, "E"},
-        {"CentaurHauls", 0x677, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 21, 1, ""},
-        {"CentaurHauls", 0x675, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 21, 1, ""},
-        {"CentaurHauls", 0x671, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 21, 1, "S2"},
-        {"CentaurHauls", 0x670, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", 20, 1, "S2"},
-        {"CentaurHauls", 0x660, "Cyrix III (Samuel)", "VIA Cyrix III", "Socket 370", "0.18", 20, 1, "S1"},
-        {"CyrixInstead", 0x651, "6x86MX (M II)", "VIA 6x86MX", "Socket 7", "0.18/0.25", 20, 0, ""},
-        {"CyrixInstead", 0x652, "Cyrix III (Joshua)", "VIA Cyrix III", "Socket 370", "0.18", 20, 0, ""},
-        {"CyrixInstead", 0x650, "Cyrix III (Joshua)", "VIA Cyrix III", "Socket 370", "0.18", 20, 0, ""},
-        {"CyrixInstead", 0x600, "6x86MX (M II)", "Cyrix 6x86MX", "Socket 7", "0.35", 0, 0, ""},
-        {"CyrixInstead", 0x601, "6x86MX (M II)", "Cyrix 6x86MX", "Socket 7", "0.30", 0, 0, ""},
-        {"CentaurHauls", 0x590, "WinChip 3", "IDT WinChip 3", "Socket 7", "0.25", 0, 0, ""},
-        {"CyrixInstead", 0x590, "Geode", "Cyrix Geode", "", "", 0, 0, ""},
-        {"CentaurHauls", 0x585, "WinChip 2", "IDT WinChip 2", "Socket 7", "0.35", 0, 0, ""},
-        {"CyrixInstead", 0x585, "Unknown CPU", "Cyrix Unknown CPU", "", "", 0, 0, ""},
-        {"CentaurHauls", 0x540, "WinChip C6", "IDT WinChip C6", "Socket 7", "0.35", 0, 0, ""},
-        {"CyrixInstead", 0x540, "MediaGX", "Cyrix MediaGX", "", "", 0, 0, ""},
-        {"CyrixInstead", 0x520, "6x86 (M I)", "Cyrix 6x86", "Socket 5/7", "0.35/0.65", 0, 0, ""},
-        {"CentaurHauls", 0x520, "Unknown CPU", "IDT Unknown CPU", "", "", 0, 0, ""},
-        {"CentaurHauls", 0x6B0, "Unknown CPU", "IDT Unknown CPU", "", "", 0, 0, ""},
+        {"CentaurHauls", 0x6A9, "C7 (Esther)", "VIA C7", "NanoBGA 479", "0.09", Core::Esther, 0, ""},
+        {"CentaurHauls", 0x698, "C3 (Nehemiah)", "VIA C3", "Socket 370", "0.13", Core::Nehemiah, 2, "A"},
+        {"CentaurHauls", 0x689, "C3 (Ezra-T)", "VIA C3", "Socket 370", "0.13", Core::EzraT, 2, "ET"},
+        {"CentaurHauls", 0x678, "C3 (Ezra)", "VIA C3", "Socket 370", "0.13", Core::Ezra, 1, "E"},
+        {"CentaurHauls", 0x677, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", Core::Samuel2, 1, ""},
+        {"CentaurHauls", 0x675, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", Core::Samuel2, 1, ""},
+        {"CentaurHauls", 0x671, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", Core::Samuel2, 1, "S2"},
+        {"CentaurHauls", 0x670, "C3 (Samuel 2)", "VIA C3", "Socket 370", "0.15", Core::Samuel, 1, "S2"},
+        {"CentaurHauls", 0x660, "Cyrix III (Samuel)", "VIA Cyrix III", "Socket 370", "0.18", Core::Samuel, 1, "S1"},
+        {"CyrixInstead", 0x651, "6x86MX (M II)", "VIA 6x86MX", "Socket 7", "0.18/0.25", Core::Samuel, 0, ""},
+        {"CyrixInstead", 0x652, "Cyrix III (Joshua)", "VIA Cyrix III", "Socket 370", "0.18", Core::Samuel, 0, ""},
+        {"CyrixInstead", 0x650, "Cyrix III (Joshua)", "VIA Cyrix III", "Socket 370", "0.18", Core::Samuel, 0, ""},
+        {"CyrixInstead", 0x600, "6x86MX (M II)", "Cyrix 6x86MX", "Socket 7", "0.35", Core::None, 0, ""},
+        {"CyrixInstead", 0x601, "6x86MX (M II)", "Cyrix 6x86MX", "Socket 7", "0.30", Core::None, 0, ""},
+        {"CentaurHauls", 0x590, "WinChip 3", "IDT WinChip 3", "Socket 7", "0.25", Core::None, 0, ""},
+        {"CyrixInstead", 0x590, "Geode", "Cyrix Geode", "", "", Core::None, 0, ""},
+        {"CentaurHauls", 0x585, "WinChip 2", "IDT WinChip 2", "Socket 7", "0.35", Core::None, 0, ""},
+        {"CyrixInstead", 0x585, "Unknown CPU", "Cyrix Unknown CPU", "", "", Core::None, 0, ""},
+        {"CentaurHauls", 0x540, "WinChip C6", "IDT WinChip C6", "Socket 7", "0.35", Core::None, 0, ""},
+        {"CyrixInstead", 0x540, "MediaGX", "Cyrix MediaGX", "", "", Core::None, 0, ""},
+        {"CyrixInstead", 0x520, "6x86 (M I)", "Cyrix 6x86", "Socket 5/7", "0.35/0.65", Core::None, 0, ""},
+        {"CentaurHauls", 0x520, "Unknown CPU", "IDT Unknown CPU", "", "", Core::None, 0, ""},
+        {"CentaurHauls", 0x6B0, "Unknown CPU", "IDT Unknown CPU", "", "", Core::None, 0, ""},
     };
     for (const ViaCase& c : cases) {
         SimulatedMachine machine = Machine(c.vendor, c.signature);

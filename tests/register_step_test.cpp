@@ -22,37 +22,40 @@ struct Subject {
 
 struct RegisterCase {
     const char* processor;
-    int32_t vendor, family, model, stepping, extFamily, coreCode, powerNow;
+    Vendor vendor;
+    int32_t family, model, stepping, extFamily;
+    Core coreCode;
+    int32_t powerNow;
     std::map<uint32_t, int> reads;
 };
 
 TEST(RegisterStep, EachRowReadsItsRegisters) {
     const RegisterCase cases[] = {
-        {"Intel P6 model 5", 1, 6, 5, 0, 0, 0, 0, {{0x2A, 1}}},
-        {"Intel Pentium III model 8 (platform id)", 1, 6, 8, 0, 0, 0, 0, {{0x17, 1}, {0x2A, 1}}},
-        {"Intel Pentium M model 9", 1, 6, 9, 0, 0, 0, 0, {{0x17, 2}, {0x2A, 1}}},
-        {"Intel Core model 14", 1, 6, 14, 0, 0, 0, 0, {{0x17, 2}, {0x2A, 1}}},
-        {"Intel model 11 no slot B", 1, 6, 11, 0, 0, 0, 0, {{0x17, 1}, {0x2A, 1}}},
-        {"VIA core code 22 family 6", 5, 6, 9, 0, 0, 22, 0, {{0x2A, 1}}},
-        {"core code 25, any vendor", 0, 6, 15, 0, 0, 25, 0, {{0x2A, 1}}},
-        {"Intel NetBurst", 1, 15, 2, 0, 0, 0, 0, {{0x17, 1}, {0x2A, 1}, {0x2C, 1}}},
-        {"Intel family 15 extended family 1", 1, 15, 0, 0, 1, 0, 0, {{0x17, 1}}},
-        {"AMD K8 without power management", 2, 15, 4, 0, 0, 0, 0, {{0xC0010015, 1}}},
-        {"AMD K8 with power management", 2, 15, 4, 0, 0, 0, 1, {{0xC0010015, 1}, {0xC0010042, 1}}},
-        {"AMD K6-2 model 8", 2, 5, 8, 0, 0, 0, 0, {{0xC0000087, 1}}},
-        {"AMD K6 model 11", 2, 5, 11, 0, 0, 0, 0, {{0xC0000087, 1}}},
-        {"AMD Geode model 10", 2, 5, 10, 0, 0, 0, 0, {{0x4C000014, 1}}},
-        {"AMD K6 model 7", 2, 5, 7, 0, 0, 0, 0, {}},
-        {"AMD K7 model 2", 2, 6, 2, 0, 0, 0, 1, {{0xC0010015, 1}, {0xC0010011, 1}}},
-        {"AMD K7 model 4 without power management", 2, 6, 4, 0, 0, 0, 0, {{0xC0010015, 1}}},
-        {"AMD K7 model 8 with power management", 2, 6, 8, 0, 0, 0, 1, {{0xC0010015, 1}, {0xC0010042, 1}}},
-        {"IDT family 5 model 8 stepping 6", 5, 5, 8, 6, 0, 0, 0, {{0x10A, 1}}},
-        {"IDT family 5 model 8 stepping 7", 5, 5, 8, 7, 0, 0, 0, {{0x10A, 1}, {0x147, 1}}},
-        {"IDT family 5 model 8 stepping 9", 5, 5, 8, 9, 0, 0, 0, {{0x10A, 1}, {0x147, 1}}},
-        {"IDT family 5 model 8 stepping 10", 5, 5, 8, 10, 0, 0, 0, {{0x10A, 1}}},
-        {"IDT family 5 model 9", 5, 5, 9, 0, 0, 0, 0, {{0x10A, 1}, {0x147, 1}}},
-        {"IDT family 5 model 4", 5, 5, 4, 0, 0, 0, 0, {}},
-        {"Transmeta", 3, 5, 4, 0, 0, 0, 0, {}},
+        {"Intel P6 model 5", Vendor::Intel, 6, 5, 0, 0, Core::None, 0, {{0x2A, 1}}},
+        {"Intel Pentium III model 8 (platform id)", Vendor::Intel, 6, 8, 0, 0, Core::None, 0, {{0x17, 1}, {0x2A, 1}}},
+        {"Intel Pentium M model 9", Vendor::Intel, 6, 9, 0, 0, Core::None, 0, {{0x17, 2}, {0x2A, 1}}},
+        {"Intel Core model 14", Vendor::Intel, 6, 14, 0, 0, Core::None, 0, {{0x17, 2}, {0x2A, 1}}},
+        {"Intel model 11 no slot B", Vendor::Intel, 6, 11, 0, 0, Core::None, 0, {{0x17, 1}, {0x2A, 1}}},
+        {"VIA core code 22 family 6", Vendor::Idt, 6, 9, 0, 0, Core::Ezra, 0, {{0x2A, 1}}},
+        {"core code 25, any vendor", Vendor::Unknown, 6, 15, 0, 0, Core::Esther, 0, {{0x2A, 1}}},
+        {"Intel NetBurst", Vendor::Intel, 15, 2, 0, 0, Core::None, 0, {{0x17, 1}, {0x2A, 1}, {0x2C, 1}}},
+        {"Intel family 15 extended family 1", Vendor::Intel, 15, 0, 0, 1, Core::None, 0, {{0x17, 1}}},
+        {"AMD K8 without power management", Vendor::Amd, 15, 4, 0, 0, Core::None, 0, {{0xC0010015, 1}}},
+        {"AMD K8 with power management", Vendor::Amd, 15, 4, 0, 0, Core::None, 1, {{0xC0010015, 1}, {0xC0010042, 1}}},
+        {"AMD K6-2 model 8", Vendor::Amd, 5, 8, 0, 0, Core::None, 0, {{0xC0000087, 1}}},
+        {"AMD K6 model 11", Vendor::Amd, 5, 11, 0, 0, Core::None, 0, {{0xC0000087, 1}}},
+        {"AMD Geode model 10", Vendor::Amd, 5, 10, 0, 0, Core::None, 0, {{0x4C000014, 1}}},
+        {"AMD K6 model 7", Vendor::Amd, 5, 7, 0, 0, Core::None, 0, {}},
+        {"AMD K7 model 2", Vendor::Amd, 6, 2, 0, 0, Core::None, 1, {{0xC0010015, 1}, {0xC0010011, 1}}},
+        {"AMD K7 model 4 without power management", Vendor::Amd, 6, 4, 0, 0, Core::None, 0, {{0xC0010015, 1}}},
+        {"AMD K7 model 8 with power management", Vendor::Amd, 6, 8, 0, 0, Core::None, 1, {{0xC0010015, 1}, {0xC0010042, 1}}},
+        {"IDT family 5 model 8 stepping 6", Vendor::Idt, 5, 8, 6, 0, Core::None, 0, {{0x10A, 1}}},
+        {"IDT family 5 model 8 stepping 7", Vendor::Idt, 5, 8, 7, 0, Core::None, 0, {{0x10A, 1}, {0x147, 1}}},
+        {"IDT family 5 model 8 stepping 9", Vendor::Idt, 5, 8, 9, 0, Core::None, 0, {{0x10A, 1}, {0x147, 1}}},
+        {"IDT family 5 model 8 stepping 10", Vendor::Idt, 5, 8, 10, 0, Core::None, 0, {{0x10A, 1}}},
+        {"IDT family 5 model 9", Vendor::Idt, 5, 9, 0, 0, Core::None, 0, {{0x10A, 1}, {0x147, 1}}},
+        {"IDT family 5 model 4", Vendor::Idt, 5, 4, 0, 0, Core::None, 0, {}},
+        {"Transmeta", Vendor::Transmeta, 5, 4, 0, 0, Core::None, 0, {}},
     };
     for (const RegisterCase& c : cases) {
         Subject subject;
@@ -68,7 +71,7 @@ TEST(RegisterStep, EachRowReadsItsRegisters) {
         subject.machine.BeginDetection();
         cpu.UpdateMultiplierAndBus();
         EXPECT_EQ(subject.machine.MsrReads(), c.reads) << c.processor;
-        bool intelPlatform = c.vendor == 1 && (c.family == 15 || (c.family == 6 && c.model >= 7));
+        bool intelPlatform = c.vendor == Vendor::Intel && (c.family == 15 || (c.family == 6 && c.model >= 7));
         EXPECT_EQ(cpu.PlatformId, intelPlatform ? 0 : -1) << c.processor << ": PlatformId";
     }
 }
@@ -78,7 +81,7 @@ TEST(RegisterStep, PlatformIdentifierComesFromBits50To52OfRegister17) {
     subject.machine.SetMsr(0x17, 0x001C000000000000ULL);  // bits 50..52 all set
     ScopedMachine use(subject.machine);
     CCpuInfo cpu(0x100, 0);
-    cpu.VendorId = 1;
+    cpu.VendorId = Vendor::Intel;
     cpu.Family = 6;
     cpu.Model = 8;
     cpu.UpdateMultiplierAndBus();
@@ -87,7 +90,8 @@ TEST(RegisterStep, PlatformIdentifierComesFromBits50To52OfRegister17) {
 
 struct L2Case {
     const char* processor;
-    int32_t vendor, family, model, l2Size, halfSpeed;
+    Vendor vendor;
+    int32_t family, model, l2Size, halfSpeed;
     uint64_t slotB;  // value of the AMD family 6 slot-B register 0xC0010011
     const char* text;
     double ratio;
@@ -95,16 +99,16 @@ struct L2Case {
 
 TEST(RegisterStep, L2SpeedByVendorAndDivisor) {
     const L2Case cases[] = {
-        {"AMD K7 model 1 code 0", 2, 6, 1, 512, 0, 0x00, "1/2", 0.5},
-        {"AMD K7 model 1 code 1", 2, 6, 1, 512, 0, 0x10, "2/5", 0.4},
-        {"AMD K7 model 2 code 2", 2, 6, 2, 512, 0, 0x20, "1/3", 0.33},
-        {"AMD K7 model 2 code 3", 2, 6, 2, 512, 0, 0x30, "", -1.0},
-        {"AMD K7 model 4", 2, 6, 4, 256, 0, 0x30, "Full", 1.0},
-        {"Intel half-speed L2", 1, 6, 5, 512, 1, 0, "1/2", 0.5},
-        {"Intel full-speed L2", 1, 6, 8, 256, 0, 0, "Full", 1.0},
-        {"no L2", 1, 6, 5, 0, 1, 0, "", -1.0},
-        {"L2 unknown", 2, 6, 1, -1, 0, 0, "", -1.0},
-        {"VIA half flag ignored", 5, 6, 9, 64, 1, 0, "Full", 1.0},
+        {"AMD K7 model 1 code 0", Vendor::Amd, 6, 1, 512, 0, 0x00, "1/2", 0.5},
+        {"AMD K7 model 1 code 1", Vendor::Amd, 6, 1, 512, 0, 0x10, "2/5", 0.4},
+        {"AMD K7 model 2 code 2", Vendor::Amd, 6, 2, 512, 0, 0x20, "1/3", 0.33},
+        {"AMD K7 model 2 code 3", Vendor::Amd, 6, 2, 512, 0, 0x30, "", -1.0},
+        {"AMD K7 model 4", Vendor::Amd, 6, 4, 256, 0, 0x30, "Full", 1.0},
+        {"Intel half-speed L2", Vendor::Intel, 6, 5, 512, 1, 0, "1/2", 0.5},
+        {"Intel full-speed L2", Vendor::Intel, 6, 8, 256, 0, 0, "Full", 1.0},
+        {"no L2", Vendor::Intel, 6, 5, 0, 1, 0, "", -1.0},
+        {"L2 unknown", Vendor::Amd, 6, 1, -1, 0, 0, "", -1.0},
+        {"VIA half flag ignored", Vendor::Idt, 6, 9, 64, 1, 0, "Full", 1.0},
     };
     for (const L2Case& c : cases) {
         Subject subject;
@@ -124,22 +128,23 @@ TEST(RegisterStep, L2SpeedByVendorAndDivisor) {
 
 struct RescaleCase {
     const char* processor;
-    int32_t vendor, family, model;
+    Vendor vendor;
+    int32_t family, model;
     uint32_t std1Ecx;
     double multiplier, maxMultiplier, expectedClock;
 };
 
 TEST(RegisterStep, RescalingByMultiplierRatio) {
     const RescaleCase cases[] = {
-        {"Intel Core model 14 idle", 1, 6, 14, 0, 6.0, 12.0, 1000.0},
-        {"Intel Core at full multiplier", 1, 6, 15, 0, 12.0, 12.0, 2000.0},
-        {"Intel Core multiplier unknown", 1, 6, 15, 0, -1.0, -1.0, 2000.0},
-        {"Intel Core maximum below 1", 1, 6, 15, 0, 0.5, 0.8, 2000.0},
-        {"Intel Pentium M model 13: no rescale", 1, 6, 13, 0, 6.0, 12.0, 2000.0},
-        {"Intel Prescott with speed-step flag", 1, 15, 3, 1u << 7, 14.0, 16.0, 1750.0},
-        {"Intel Prescott without flag", 1, 15, 3, 0, 14.0, 16.0, 2000.0},
-        {"Intel Northwood with flag", 1, 15, 2, 1u << 7, 14.0, 16.0, 2000.0},
-        {"AMD family 6 model 14: not Intel", 2, 6, 14, 0, 6.0, 12.0, 2000.0},
+        {"Intel Core model 14 idle", Vendor::Intel, 6, 14, 0, 6.0, 12.0, 1000.0},
+        {"Intel Core at full multiplier", Vendor::Intel, 6, 15, 0, 12.0, 12.0, 2000.0},
+        {"Intel Core multiplier unknown", Vendor::Intel, 6, 15, 0, -1.0, -1.0, 2000.0},
+        {"Intel Core maximum below 1", Vendor::Intel, 6, 15, 0, 0.5, 0.8, 2000.0},
+        {"Intel Pentium M model 13: no rescale", Vendor::Intel, 6, 13, 0, 6.0, 12.0, 2000.0},
+        {"Intel Prescott with speed-step flag", Vendor::Intel, 15, 3, 1u << 7, 14.0, 16.0, 1750.0},
+        {"Intel Prescott without flag", Vendor::Intel, 15, 3, 0, 14.0, 16.0, 2000.0},
+        {"Intel Northwood with flag", Vendor::Intel, 15, 2, 1u << 7, 14.0, 16.0, 2000.0},
+        {"AMD family 6 model 14: not Intel", Vendor::Amd, 6, 14, 0, 6.0, 12.0, 2000.0},
     };
     for (const RescaleCase& c : cases) {
         Subject subject;
@@ -165,7 +170,7 @@ TEST(RegisterStep, OverclockPercentOnlyWithAPositiveRatedClock) {
     Subject subject;
     ScopedMachine use(subject.machine);
     CCpuInfo cpu(0x100, 0);
-    cpu.VendorId = 8;
+    cpu.VendorId = Vendor::Rise;
     cpu.CoreClock = 2100.0;
     cpu.RatedClock = 2000.0;
     cpu.UpdateMultiplierAndBus();
@@ -182,7 +187,7 @@ TEST(RegisterStep, TransmetaRatedClockIsTheNominalClock) {
     Subject subject;
     ScopedMachine use(subject.machine);
     CCpuInfo cpu(0x100, 0);
-    cpu.VendorId = 3;
+    cpu.VendorId = Vendor::Transmeta;
     cpu.TransmetaNominalClock = 600;
     cpu.CoreClock = 660.0;
     cpu.UpdateMultiplierAndBus();
@@ -190,7 +195,7 @@ TEST(RegisterStep, TransmetaRatedClockIsTheNominalClock) {
     EXPECT_NEAR(cpu.OverclockPercent, 10.0, 1e-9);
 
     CCpuInfo unknown(0x100, 0);
-    unknown.VendorId = 3;  // nominal clock never read: -1 gives no percentage
+    unknown.VendorId = Vendor::Transmeta;  // nominal clock never read: -1 gives no percentage
     unknown.UpdateMultiplierAndBus();
     EXPECT_EQ(unknown.RatedClock, -1.0);
     EXPECT_EQ(unknown.OverclockPercent, -100.0);
@@ -201,7 +206,7 @@ TEST(RegisterStep, UnreadSlotKeepsItsWordsAcrossRuns) {
     subject.machine.SetMsr(0xC0010011, 0x20);
     ScopedMachine use(subject.machine);
     CCpuInfo cpu(0x100, 0);
-    cpu.VendorId = 2;
+    cpu.VendorId = Vendor::Amd;
     cpu.Family = 6;
     cpu.Model = 1;
     cpu.L2Size = 512;

@@ -173,7 +173,7 @@ std::string FieldsJson(const CCpuInfo& r) {
         out += name;
         out += "\": " + value;
     };
-#define JSON_I32(name, init) add(#name, std::to_string(r.name));
+#define JSON_I32(name, init) add(#name, std::to_string(static_cast<int32_t>(r.name)));
 #define JSON_U32(name, init) add(#name, std::to_string(r.name));
 #define JSON_F64(name, init) add(#name, JsonNumber(r.name));
 #define JSON_TEXT(name, size) add(#name, JsonString(r.name));

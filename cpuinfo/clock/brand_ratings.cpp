@@ -153,10 +153,10 @@ double CCpuInfo::RatedClockFromBrand() {
     return key ? key->value : -1.0;
 }
 
-double CCpuInfo::MaxMultiplierFromBrand(int32_t busCode) {
-    if (busCode == 1) {
+double CCpuInfo::MaxMultiplierFromBrand(BusCode busCode) {
+    if (busCode == BusCode::Bus133) {
         if (const SpeedKey* key = FastBusKeys().Find(BrandString)) MaxMultiplier = key->value;
-    } else if (busCode == 2) {
+    } else if (busCode == BusCode::Bus100) {
         if (const SpeedKey* key = SlowBusKeys().Find(BrandString))
             // A bus clock that is not a number counts as slow.
             MaxMultiplier = MeasuredBusClock >= 126.6635 ? key->value : key->valueOnSlowBus;

@@ -8,10 +8,13 @@
 
 namespace {
 
-// Nominal bus clocks in units of 10 Hz, by bus code; code 7 means no bus clock.
+// Nominal bus clocks in units of 10 Hz, indexed by bus code; NoBusClock has none.
 const uint32_t kBusClockTable[10] = {6666666,  13333333, 10000000, 16666666, 20000000,
                                      23333333, 26666666, 0,        30000000, 33333333};
-constexpr int32_t kNoBusClock = 7;
+constexpr BusCode kNoBusClock = BusCode::NoBusClock;
+
+// The bus-speed field of the multiplier register (bits 18 and 19): the first four bus codes.
+BusCode BusFromRegister(uint32_t a) { return static_cast<BusCode>((a >> 18) & 3); }
 
 // Multiplier tables hold twice the multiplier. Tables of 16 entries are indexed by four bits only.
 const uint8_t kViaHalfMultipliers[32] = {10, 6,  8,  20, 11, 7,  9,  19, 18, 14, 16, 12, 24, 15, 17, 13,
@@ -47,36 +50,36 @@ double Per(double clock, double multiplier) { return multiplier != 0.0 ? clock /
 bool Has(const char* text, const char* key) { return std::strstr(text, key) != nullptr; }
 
 // Scheme for Cyrix and IDT/VIA processors.
-void DecodeVia(CCpuInfo& r, int32_t& busCode) {
+void DecodeVia(CCpuInfo& r, BusCode& busCode) {
     const uint32_t a = r.MsrALow;
-    busCode = static_cast<int32_t>((a >> 18) & 3);
+    busCode = BusFromRegister(a);
     uint32_t idx = (a >> 22) & 15;
     switch (r.CoreCode) {
-        case 20:
-        case 21:
-        case 22: SetBothFromTable(r, kViaHalfMultipliers, idx); return;
-        case 23:
-        case 24:
+        case Core::Samuel:
+        case Core::Samuel2:
+        case Core::Ezra: SetBothFromTable(r, kViaHalfMultipliers, idx); return;
+        case Core::EzraT:
+        case Core::Nehemiah:
             if (a & (1u << 27)) idx += 16;
             SetBothFromTable(r, kViaHalfMultipliers, idx);
             return;
-        case 25:
+        case Core::Esther:
             r.RatedClock = r.RatedClockFromBrand();
             if (r.RatedClock > 1500.0) {
-                busCode = 1;
+                busCode = BusCode::Bus133;
                 r.MaxMultiplier = r.RatedClock * (1.0L / 133.333333333333L);
             } else {
-                busCode = 2;
+                busCode = BusCode::Bus100;
                 r.MaxMultiplier = r.RatedClock * 0.01;
             }
             r.Multiplier = -1.0;  // the final step copies the maximum
             return;
         default:
-            if (r.VendorId == 5 && r.Family == 5 &&
+            if (r.VendorId == Vendor::Idt && r.Family == 5 &&
                 (r.Model == 9 || (r.Model == 8 && r.Stepping >= 7 && r.Stepping <= 9))) {
                 r.Multiplier = r.MaxMultiplier =
                     static_cast<double>(((r.MsrBLow >> 23) & 15) + 2) / static_cast<double>((a & 3) + 2);
-            } else if (r.VendorId == 5 && r.Model == 8) {
+            } else if (r.VendorId == Vendor::Idt && r.Model == 8) {
                 r.Multiplier = r.MaxMultiplier = static_cast<double>((a & 3) + 2);
             }
             busCode = kNoBusClock;
@@ -84,56 +87,58 @@ void DecodeVia(CCpuInfo& r, int32_t& busCode) {
     }
 }
 
-int32_t BusCodeFromRatedBus(double ratedBus) {
-    if (ratedBus > 333) return 9;
-    if (ratedBus > 266) return 6;
-    if (ratedBus > 199) return 4;
-    if (ratedBus > 166) return 3;
-    if (ratedBus > 133) return 1;
-    return 2;
+BusCode BusCodeFromRatedBus(double ratedBus) {
+    if (ratedBus > 333) return BusCode::Bus333;
+    if (ratedBus > 266) return BusCode::Bus266;
+    if (ratedBus > 199) return BusCode::Bus200;
+    if (ratedBus > 166) return BusCode::Bus166;
+    if (ratedBus > 133) return BusCode::Bus133;
+    return BusCode::Bus100;
 }
 
 // Scheme for Intel processors.
-void DecodeIntel(CCpuInfo& r, int32_t& busCode) {
+void DecodeIntel(CCpuInfo& r, BusCode& busCode) {
     const uint32_t a = r.MsrALow;
-    busCode = static_cast<int32_t>((a >> 18) & 3);
+    busCode = BusFromRegister(a);
     uint32_t idx = (a >> 22) & 15;
     const bool bit27 = (a & (1u << 27)) != 0;
     switch (r.CoreCode) {
-        case 1:
+        case Core::P6:
             if (r.Model <= 2 || (r.Model == 3 && r.ProcessorType == 1)) busCode = kNoBusClock;
             SetBothFromTable(r, kP6HalfMultipliers, idx);
             return;
-        case 3:
+        case Core::Coppermine:
             if (bit27 && ((r.Model == 8 && r.Stepping >= 3) || r.Model == 10)) idx += 16;
             SetBothFromTable(r, kCode3HalfMultipliers, idx);
             return;
-        case 4:
+        case Core::Tualatin:
             if (bit27) idx += 16;
             r.Multiplier = HalfMultiplier(kCode4HalfMultipliers, idx);
             r.MaxMultiplier = r.MaxMultiplierFromBrand(busCode);
             return;
-        case 5:
-            busCode = 2;
+        case Core::Willamette:
+            busCode = BusCode::Bus100;
             SetBothFromTable(r, kCode5HalfMultipliers, (a >> 8) & 15);
             return;
-        case 6: {
+        case Core::NetBurst: {
             const uint32_t b = r.MsrBLow;
             r.MaxMultiplier = static_cast<double>(b & 31);
             r.Multiplier = static_cast<double>((b >> 24) & 31);
             // The bus-speed field; 0 is read as the family's first bus.
-            static const int32_t kBusBySpeedField[8] = {-1, 1, 4, 3, 6, 6, 6, 6};
+            static const BusCode kBusBySpeedField[8] = {kNoBusClock,      BusCode::Bus133, BusCode::Bus200,
+                                                        BusCode::Bus166, BusCode::Bus266, BusCode::Bus266,
+                                                        BusCode::Bus266, BusCode::Bus266};
             const uint32_t s = (b >> 16) & 7;
             if (s == 0) {
                 r.MeasuredBusClock = Per(r.CoreClock, r.Multiplier);
-                busCode = r.Model < 3 ? 2 : 6;
+                busCode = r.Model < 3 ? BusCode::Bus100 : BusCode::Bus266;
             } else {
                 busCode = kBusBySpeedField[s];
             }
             return;
         }
-        case 7:
-        case 8: {
+        case Core::Banias:
+        case Core::Dothan: {
             r.Multiplier = static_cast<double>((a >> 22) & 31);
             r.MeasuredBusClock = Per(r.CoreClock, r.Multiplier);
             uint32_t low = 0;
@@ -143,17 +148,17 @@ void DecodeIntel(CCpuInfo& r, int32_t& busCode) {
             r.RatedClock = r.RatedClockFromBrand();
             const char* brand = r.BrandString;
             if (Has(brand, "Quad") && Has(brand, "2.93")) {
-                busCode = 6;
+                busCode = BusCode::Bus266;
                 r.MaxMultiplier = 11.0;
             } else if (Has(brand, "Quad") && Has(brand, "2.66")) {
-                busCode = 6;
+                busCode = BusCode::Bus266;
                 r.MaxMultiplier = 10.0;
             } else if (Has(brand, "Duo") && Has(brand, "2.93")) {
-                busCode = 6;
+                busCode = BusCode::Bus266;
                 r.MaxMultiplier = 11.0;
             } else {
                 // No maximum multiplier: no rated bus to classify, the 100 MHz bus.
-                busCode = r.MaxMultiplier != 0.0 ? BusCodeFromRatedBus(r.RatedClock / r.MaxMultiplier) : 2;
+                busCode = r.MaxMultiplier != 0.0 ? BusCodeFromRatedBus(r.RatedClock / r.MaxMultiplier) : BusCode::Bus100;
             }
             return;
         }
@@ -161,34 +166,34 @@ void DecodeIntel(CCpuInfo& r, int32_t& busCode) {
     }
 }
 
-int32_t AthlonBusCode(const CCpuInfo& r) {
+BusCode AthlonBusCode(const CCpuInfo& r) {
     if (r.Family == 6 && r.Model == 10) {
-        if (r.IsSempron) return 3;
-        if (r.MultiProcessor) return 1;
-        if (r.L2Size == 256) return 1;
-        return r.MeasuredBusClock >= 190.0 ? 4 : 3;
+        if (r.IsSempron) return BusCode::Bus166;
+        if (r.MultiProcessor) return BusCode::Bus133;
+        if (r.L2Size == 256) return BusCode::Bus133;
+        return r.MeasuredBusClock >= 190.0 ? BusCode::Bus200 : BusCode::Bus166;
     }
     if (r.Family == 6 && r.Model == 8) {
-        if (r.L2Size == 64) return 1;
-        if (r.IsSempron) return 3;
-        if (r.Stepping == 0) return 1;
-        if (r.MaxMultiplier < 12.5) return 1;
-        return r.MeasuredBusClock < 158.327 ? 1 : 3;
+        if (r.L2Size == 64) return BusCode::Bus133;
+        if (r.IsSempron) return BusCode::Bus166;
+        if (r.Stepping == 0) return BusCode::Bus133;
+        if (r.MaxMultiplier < 12.5) return BusCode::Bus133;
+        return r.MeasuredBusClock < 158.327 ? BusCode::Bus133 : BusCode::Bus166;
     }
-    if (r.Family == 6 && r.Model == 6) return 1;
-    return 2;
+    if (r.Family == 6 && r.Model == 6) return BusCode::Bus133;
+    return BusCode::Bus100;
 }
 
 // Scheme for AMD processors.
-void DecodeAmd(CCpuInfo& r, int32_t& busCode) {
+void DecodeAmd(CCpuInfo& r, BusCode& busCode) {
     const uint32_t a = r.MsrALow;
     const uint32_t b = r.MsrBLow;
     switch (r.CoreCode) {
-        case 10: {
+        case Core::K6Late: {
             const uint32_t idx = a & 15;
             if (r.Model >= 12) {
                 SetBothFromTable(r, kK6LateHalfMultipliers, idx);
-                busCode = 2;
+                busCode = BusCode::Bus100;
             } else if (r.Model == 10) {
                 r.Multiplier = static_cast<double>(((r.MsrAHigh >> 1) & 31) + 1);
                 r.MeasuredBusClock = Per(r.CoreClock, r.Multiplier);
@@ -198,7 +203,7 @@ void DecodeAmd(CCpuInfo& r, int32_t& busCode) {
             }
             return;
         }
-        case 11: {
+        case Core::K7Desktop: {
             uint32_t idx = (a >> 24) & 15;
             if (a & (1u << 19)) idx += 16;
             SetBothFromTable(r, kK7HalfMultipliers, idx);
@@ -209,38 +214,38 @@ void DecodeAmd(CCpuInfo& r, int32_t& busCode) {
                 if (idx == 3) r.Multiplier = r.MaxMultiplier = 13.0;
                 const int32_t t = static_cast<int32_t>(r.MaxMultiplier * 10);
                 if (t >= 110 || t == 80 || t == 95) {
-                    busCode = 2;
+                    busCode = BusCode::Bus100;
                 } else if (t == 105) {
-                    busCode = 1;
+                    busCode = BusCode::Bus133;
                 } else {
                     r.MeasuredBusClock = Per(r.CoreClock, r.MaxMultiplier);
-                    busCode = r.MeasuredBusClock > 126.6635 ? 1 : 2;
+                    busCode = r.MeasuredBusClock > 126.6635 ? BusCode::Bus133 : BusCode::Bus100;
                 }
             }
             return;
         }
-        case 12: {
+        case Core::K7Mobile: {
             r.Multiplier = HalfMultiplier(kK7MobileHalfMultipliers, b & 31);
             r.MaxMultiplier = HalfMultiplier(kK7MobileHalfMultipliers, (b >> 16) & 31);
             r.MeasuredBusClock = Per(r.CoreClock, r.Multiplier);
             const uint32_t e = kK7MobileHalfMultipliers[(b >> 8) & 31];
-            busCode = e == 10 ? 2 : 1;
-            if (r.Model <= 7) busCode = 2;
+            busCode = e == 10 ? BusCode::Bus100 : BusCode::Bus133;
+            if (r.Model <= 7) busCode = BusCode::Bus100;
             return;
         }
-        case 13: {
+        case Core::K8Desktop: {
             const uint32_t v = (a >> 24) & 63;
             r.Multiplier = r.MaxMultiplier = v * 0.5 + 4;
             r.MaxFid = static_cast<int32_t>(v);
-            busCode = 4;
+            busCode = BusCode::Bus200;
             return;
         }
-        case 14: {
+        case Core::K8Mobile: {
             r.Multiplier = (b & 63) * 0.5 + 4;
             const uint32_t m = (b >> 16) & 63;
             r.MaxMultiplier = m == 42 ? ((b >> 8) & 63) * 0.5 + 4 : m * 0.5 + 4;
             r.MaxFid = static_cast<int32_t>((a >> 24) & 63);
-            busCode = 4;
+            busCode = BusCode::Bus200;
             return;
         }
         default: return;
@@ -250,12 +255,12 @@ void DecodeAmd(CCpuInfo& r, int32_t& busCode) {
 }  // namespace
 
 void CCpuInfo::DecodeMultiplierAndBus() {
-    int32_t busCode = kNoBusClock;
-    if (VendorId == 4 || VendorId == 5)
+    BusCode busCode = kNoBusClock;
+    if (VendorId == Vendor::Cyrix || VendorId == Vendor::Idt)
         DecodeVia(*this, busCode);
-    else if (VendorId == 1)
+    else if (VendorId == Vendor::Intel)
         DecodeIntel(*this, busCode);
-    else if (VendorId == 2)
+    else if (VendorId == Vendor::Amd)
         DecodeAmd(*this, busCode);
 
     // Final step. Comparisons are written so that a value that is not a number fails them.
@@ -265,10 +270,11 @@ void CCpuInfo::DecodeMultiplierAndBus() {
     } else {
         MeasuredBusClock = Per(CoreClock, Multiplier);
         MeasuredFsbClock = BusDataRate * MeasuredBusClock;
-        const uint32_t entry = (busCode >= 0 && busCode < 10) ? kBusClockTable[busCode] : 0;
+        const uint32_t index = static_cast<uint32_t>(busCode);
+        const uint32_t entry = index < 10 ? kBusClockTable[index] : 0;
         BusClock = entry * 0.00001;
         FsbClock = BusDataRate * BusClock;
         RatedClock = BusClock * MaxMultiplier;
     }
-    if (VendorId == 3) RatedClock = TransmetaNominalClock;
+    if (VendorId == Vendor::Transmeta) RatedClock = TransmetaNominalClock;
 }

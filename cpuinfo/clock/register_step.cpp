@@ -11,8 +11,8 @@ namespace {
 using Record = CCpuInfo;
 constexpr uint32_t kNoRegister = 0;
 
-bool IsIntel(const Record& r) { return r.VendorId == 1; }
-bool IsAmd(const Record& r) { return r.VendorId == 2; }
+bool IsIntel(const Record& r) { return r.VendorId == Vendor::Intel; }
+bool IsAmd(const Record& r) { return r.VendorId == Vendor::Amd; }
 
 // Which registers to read: slot A always, slot B when `slotB` names one for this record.
 struct RegisterChoice {
@@ -26,7 +26,7 @@ struct RegisterChoice {
 const RegisterChoice kRegisterChoices[] = {
     {[](const Record& r) { return IsIntel(r) && r.Family == 6; }, 0x2A,
      [](const Record& r) { return (r.Model == 9 || r.Model >= 12) ? 0x17u : kNoRegister; }, false},
-    {[](const Record& r) { return r.CoreCode >= 20 && r.CoreCode <= 25; }, 0x2A, nullptr, false},
+    {[](const Record& r) { return IsViaCore(r.CoreCode); }, 0x2A, nullptr, false},
     {[](const Record& r) { return IsIntel(r) && r.Family == 15 && r.ExtFamily == 0; }, 0x2A,
      [](const Record&) { return 0x2Cu; }, false},
     {[](const Record& r) { return IsAmd(r) && r.Family == 15; }, 0xC0010015,
@@ -37,7 +37,7 @@ const RegisterChoice kRegisterChoices[] = {
     {[](const Record& r) { return IsAmd(r) && r.Family == 6; }, 0xC0010015,
      [](const Record& r) { return r.Model <= 2 ? 0xC0010011u : (r.HasPowerNow ? 0xC0010042u : kNoRegister); },
      false},
-    {[](const Record& r) { return r.VendorId == 5 && r.Family == 5 && r.Model >= 8; }, 0x10A,
+    {[](const Record& r) { return r.VendorId == Vendor::Idt && r.Family == 5 && r.Model >= 8; }, 0x10A,
      [](const Record& r) {
          return (r.Model == 9 || (r.Model == 8 && r.Stepping >= 7 && r.Stepping <= 9)) ? 0x147u : kNoRegister;
      },
@@ -55,7 +55,7 @@ const L2Speed kAmdL2Divisors[] = {{"1/2", 0.5}, {"2/5", 0.4}, {"1/3", 0.33}};
 }  // namespace
 
 void CCpuInfo::UpdateMultiplierAndBus() {
-    if (VendorId == 1 && (Family == 15 || (Family == 6 && Model >= 7))) {
+    if (VendorId == Vendor::Intel && (Family == 15 || (Family == 6 && Model >= 7))) {
         ReadMSR(0x17, &MsrALow, &MsrAHigh);
         PlatformId = static_cast<int32_t>((MsrAHigh >> 18) & 7);
     }
@@ -69,7 +69,7 @@ void CCpuInfo::UpdateMultiplierAndBus() {
 
     SetL2SpeedRatio();
     if (MsrALow != 0 || MsrBLow != 0) DecodeMultiplierAndBus();
-    if (VendorId == 3) RatedClock = static_cast<double>(TransmetaNominalClock);
+    if (VendorId == Vendor::Transmeta) RatedClock = static_cast<double>(TransmetaNominalClock);
     DetectRescaleNeed();
     ApplyMultiplierRescale();
     if (RatedClock > 0) OverclockPercent = EffectiveClock / RatedClock * 100.0 - 100.0;
@@ -78,11 +78,11 @@ void CCpuInfo::UpdateMultiplierAndBus() {
 void CCpuInfo::SetL2SpeedRatio() {
     if (L2Size <= 0) return;
     const L2Speed* speed = nullptr;
-    if (VendorId == 2 && Family == 6 && Model <= 2) {
+    if (VendorId == Vendor::Amd && Family == 6 && Model <= 2) {
         const uint32_t code = (MsrBLow >> 4) & 3;
         if (code >= sizeof kAmdL2Divisors / sizeof kAmdL2Divisors[0]) return;
         speed = &kAmdL2Divisors[code];
-    } else if (VendorId == 1 && L2HalfSpeed) {
+    } else if (VendorId == Vendor::Intel && L2HalfSpeed) {
         static const L2Speed kHalf = {"1/2", 0.5};
         speed = &kHalf;
     } else {
@@ -96,7 +96,7 @@ void CCpuInfo::SetL2SpeedRatio() {
 void CCpuInfo::DetectRescaleNeed() {
     // Intel processors that lower their multiplier when idle: the measured clock is scaled to the
     // current multiplier.
-    if (VendorId != 1) return;
+    if (VendorId != Vendor::Intel) return;
     if ((Std1Ecx & (1u << 7)) && Family == 15 && Model >= 3) RescaleByMultiplier = 1;
     if (Family == 6 && Model >= 14) RescaleByMultiplier = 1;
 }

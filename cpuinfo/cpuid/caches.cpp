@@ -129,11 +129,11 @@ void ReadExtendedCaches(CCpuInfo& r) {
         FormatText(r.L1DataAssocText, "%d", r.L1DataAssoc);
 
     // Two early processors report a wrong L2 size: theirs is fixed, and nothing more is read.
-    if (r.VendorId == 2 && r.Family == 6 && r.Model == 3 && r.Stepping == 0) {
+    if (r.VendorId == Vendor::Amd && r.Family == 6 && r.Model == 3 && r.Stepping == 0) {
         r.L2Size = 64;
         return;
     }
-    if (r.VendorId == 2 && r.Family == 6 && r.Model == 4 && (r.Stepping == 0 || r.Stepping == 1)) {
+    if (r.VendorId == Vendor::Amd && r.Family == 6 && r.Model == 4 && (r.Stepping == 0 || r.Stepping == 1)) {
         r.L2Size = 256;
         return;
     }
@@ -141,7 +141,7 @@ void ReadExtendedCaches(CCpuInfo& r) {
     if (r.MaxExtLeaf < 0x80000006u) return;
     Cpuid(0x80000006, &eax, &ebx, &ecx, &edx);
     r.L2Size = static_cast<int32_t>(ecx >> 16);
-    if (r.VendorId == 5 && r.Family == 6 && r.Model >= 7) r.L2Size = 64;
+    if (r.VendorId == Vendor::Idt && r.Family == 6 && r.Model >= 7) r.L2Size = 64;
     r.L2Assoc = static_cast<int32_t>((ecx >> 12) & 0xF);
     r.L2Line = static_cast<int32_t>(ecx & 0xFF);
     FormatText(r.L2LineText, "%d", r.L2Line);
@@ -153,7 +153,7 @@ void ReadExtendedCaches(CCpuInfo& r) {
 }  // namespace
 
 void CCpuInfo::IdentifyCaches() {
-    if (VendorId == 1) {
+    if (VendorId == Vendor::Intel) {
         if (MaxStdLeaf >= 2) ReadDescriptorCaches(*this);
     } else if (MaxExtLeaf >= 0x80000005u) {
         ReadExtendedCaches(*this);

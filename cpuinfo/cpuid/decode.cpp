@@ -15,16 +15,17 @@ int32_t Bit(uint32_t value, unsigned bit) { return static_cast<int32_t>((value >
 
 struct VendorRow {
     const char* vendorString;
-    int32_t vendorId;
+    Vendor vendorId;
     const char* vendorName;
 };
 
 // Compared in this order; all twelve characters must match.
 const VendorRow kVendors[] = {
-    {"GenuineIntel", 1, "Intel"},  {"AuthenticAMD", 2, "AMD"},   {"GenuineTMx86", 3, "Transmeta"},
-    {"CyrixInstead", 4, "Cyrix"},  {"CentaurHauls", 5, "IDT"},   {"RiseRiseRise", 8, "Rise"},
-    {"NexGenDriven", 9, "NexGen"}, {"UMC UMC UMC ", 7, "UMC"},   {"Geode By NSC", 11, "NSC"},
-    {"Compaq FX32!", 10, "Compaq"},
+    {"GenuineIntel", Vendor::Intel, "Intel"},    {"AuthenticAMD", Vendor::Amd, "AMD"},
+    {"GenuineTMx86", Vendor::Transmeta, "Transmeta"}, {"CyrixInstead", Vendor::Cyrix, "Cyrix"},
+    {"CentaurHauls", Vendor::Idt, "IDT"},        {"RiseRiseRise", Vendor::Rise, "Rise"},
+    {"NexGenDriven", Vendor::NexGen, "NexGen"},  {"UMC UMC UMC ", Vendor::Umc, "UMC"},
+    {"Geode By NSC", Vendor::Nsc, "NSC"},        {"Compaq FX32!", Vendor::Compaq, "Compaq"},
 };
 
 const char* const kProcessorTypeNames[] = {"Original OEM processor", "OverDrive processor", "Dual processor",
@@ -38,12 +39,12 @@ struct BusDataRateRow {
 
 // The 4-bit model of leaf 1 is meant in these rules, not the full model.
 const BusDataRateRow kBusDataRates[] = {
-    {[](const Record& r) { return r.VendorId == 1 && r.Family == 15 && r.ExtFamily == 0; }, 4, "QDR"},
-    {[](const Record& r) { return r.VendorId == 1 && r.Family == 6 && (r.Model == 9 || r.Model >= 12); }, 4, "QDR"},
-    {[](const Record& r) { return r.VendorId == 5 && r.Family == 6 && r.Model == 10; }, 4, "QDR"},
-    {[](const Record& r) { return r.VendorId == 2 && r.Family == 15; }, 0, "---"},
-    {[](const Record& r) { return r.VendorId == 2 && r.Family == 5 && r.Model == 10; }, 0, "---"},
-    {[](const Record& r) { return r.VendorId == 2 && r.Family >= 6; }, 2, "DDR"},
+    {[](const Record& r) { return r.VendorId == Vendor::Intel && r.Family == 15 && r.ExtFamily == 0; }, 4, "QDR"},
+    {[](const Record& r) { return r.VendorId == Vendor::Intel && r.Family == 6 && (r.Model == 9 || r.Model >= 12); }, 4, "QDR"},
+    {[](const Record& r) { return r.VendorId == Vendor::Idt && r.Family == 6 && r.Model == 10; }, 4, "QDR"},
+    {[](const Record& r) { return r.VendorId == Vendor::Amd && r.Family == 15; }, 0, "---"},
+    {[](const Record& r) { return r.VendorId == Vendor::Amd && r.Family == 5 && r.Model == 10; }, 0, "---"},
+    {[](const Record& r) { return r.VendorId == Vendor::Amd && r.Family >= 6; }, 2, "DDR"},
     {nullptr, 1, "SDR"},
 };
 
@@ -78,7 +79,7 @@ int32_t CCpuInfo::DecodeCpuid() {
     MaxExtLeaf = eax;
     if (MaxExtLeaf > 0x80000000u) Cpuid(0x80000001, &Ext1Eax, &Ext1Ebx, &Ext1Ecx, &Ext1Edx);
     HasMmxExt = Bit(Ext1Edx, 22);
-    if (VendorId == 1)
+    if (VendorId == Vendor::Intel)
         HasEm64t = Bit(Ext1Edx, 29);
     else
         HasLongMode = Bit(Ext1Edx, 29);
@@ -111,24 +112,24 @@ int32_t CCpuInfo::DecodeCpuid() {
 
     // Cores and logical processors.
     const int32_t logicalCount = static_cast<int32_t>(Bits(Std1Ebx, 16, 8));
-    if (HasHtt == 1 && VendorId == 1 && Family == 15) {
+    if (HasHtt == 1 && VendorId == Vendor::Intel && Family == 15) {
         LogicalPerCore = logicalCount;
-    } else if (HasHtt == 1 && VendorId == 1) {
+    } else if (HasHtt == 1 && VendorId == Vendor::Intel) {
         CoresPerPackage = logicalCount;
         LogicalPerCore = 0;
     } else {
         LogicalPerCore = 0;
     }
-    if (VendorId == 2 && MaxExtLeaf >= 0x80000008u) {
+    if (VendorId == Vendor::Amd && MaxExtLeaf >= 0x80000008u) {
         Cpuid(0x80000008, &eax, &ebx, &ecx, &edx);
         CoresPerPackage = static_cast<int32_t>(Bits(ecx, 0, 8)) + 1;
     }
-    if (VendorId == 1 && MaxStdLeaf >= 4) {
+    if (VendorId == Vendor::Intel && MaxStdLeaf >= 4) {
         Cpuid(4, &eax, &ebx, &ecx, &edx);
         CoresPerPackage = static_cast<int32_t>(Bits(eax, 26, 6)) + 1;
     }
     if (CoresPerPackage == 2) IsDualCore = 1;
-    if (CoresPerPackage >= 2 && VendorId == 1 && Family == 15) LogicalPerCore /= CoresPerPackage;
+    if (CoresPerPackage >= 2 && VendorId == Vendor::Intel && Family == 15) LogicalPerCore /= CoresPerPackage;
     if (LogicalPerCore <= 1) HasHtt = 0;
 
     // Extended family and model; other vendors and every family 15 take them from the extended leaf.
@@ -136,7 +137,7 @@ int32_t CCpuInfo::DecodeCpuid() {
     ExtModel = static_cast<int32_t>(Bits(Std1Eax, 16, 4));
     FullFamily = ExtFamily + Family;
     FullModel = ExtModel * 16 + Model;
-    if (VendorId != 1 || Family == 15) {
+    if (VendorId != Vendor::Intel || Family == 15) {
         ExtFamily = static_cast<int32_t>(Bits(Ext1Eax, 20, 8));
         ExtModel = static_cast<int32_t>(Bits(Ext1Eax, 16, 4));
         ExtLeafBaseFamily = static_cast<int32_t>(Bits(Ext1Eax, 8, 4));
@@ -147,7 +148,7 @@ int32_t CCpuInfo::DecodeCpuid() {
     }
 
     // Brand identifier.
-    if (VendorId == 2 && Family == 15) {
+    if (VendorId == Vendor::Amd && Family == 15) {
         const uint32_t e = Ext1Ebx;
         if (ExtModel < 4) {
             BrandId = static_cast<int32_t>(Bits(e, 6, 6));

@@ -36,8 +36,8 @@ void K5Caches(CCpuInfo& r) {
     r.L1CodeSize = 16;
     r.L1DataSize = 8;
 }
-void LaterK6Core(CCpuInfo& r) { r.CoreCode = 10; }
-void K7DesktopCore(CCpuInfo& r) { r.CoreCode = 11; }
+void LaterK6Core(CCpuInfo& r) { r.CoreCode = Core::K6Late; }
+void K7DesktopCore(CCpuInfo& r) { r.CoreCode = Core::K7Desktop; }
 
 // Family 4: no process text.
 const ModelRule kFamily4[] = {
@@ -134,10 +134,10 @@ WorkingTexts NameFamily6(CCpuInfo& record) {
     const K7Name* chosen;
     if (record.HasPowerNow) {
         record.VariableClock = 1;
-        record.CoreCode = 12;
+        record.CoreCode = Core::K7Mobile;
         chosen = FirstMatch(kK7Mobile, record);
     } else {
-        record.CoreCode = 11;
+        record.CoreCode = Core::K7Desktop;
         chosen = FirstMatch(kK7Desktop, record);
     }
     if (!chosen) return kUnknown;
@@ -171,9 +171,9 @@ const K10Name kFamily16[] = {
 const char* NameFamily16(CCpuInfo& record) {
     if (record.HasPowerNow) {
         record.VariableClock = 1;
-        record.CoreCode = 14;
+        record.CoreCode = Core::K8Mobile;
     } else {
-        record.CoreCode = 13;
+        record.CoreCode = Core::K8Desktop;
     }
     const K10Name* row = FirstMatch(kFamily16, record);
     if (row) {

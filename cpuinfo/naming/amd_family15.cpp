@@ -258,9 +258,9 @@ void CCpuInfo::NameAmdFamily15() {
 
     if (HasPowerNow) {
         VariableClock = 1;
-        CoreCode = 14;
+        CoreCode = Core::K8Mobile;
     } else {
-        CoreCode = 13;
+        CoreCode = Core::K8Desktop;
     }
 
     if (ExtModel > 6) CopyText(CpuName, "Hammer Family");

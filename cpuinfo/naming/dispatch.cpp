@@ -32,11 +32,11 @@ bool SplitMarketName(const char* cpuName, char* model, size_t modelSize, char* c
 
 void CCpuInfo::NameProcessor() {
     switch (VendorId) {
-        case 1: NameIntel(); break;
-        case 2: NameAmd(); break;
-        case 3: NameTransmeta(); break;
-        case 4:
-        case 5: NameViaCentaur(); break;
+        case Vendor::Intel: NameIntel(); break;
+        case Vendor::Amd: NameAmd(); break;
+        case Vendor::Transmeta: NameTransmeta(); break;
+        case Vendor::Cyrix:
+        case Vendor::Idt: NameViaCentaur(); break;
         default: NameOtherVendor(); break;
     }
 

@@ -30,18 +30,18 @@ bool Brand(const Record& r, const char* text) { return std::strstr(r.BrandString
 bool PlatformOdd(const Record& r) { return r.PlatformId % 2 != 0; }
 bool ModelIs(const Record& r, int32_t model) { return r.Model == model; }
 
-void Core1(Record& r) { r.CoreCode = 1; }
-void Core1Half(Record& r) { r.CoreCode = 1; r.L2HalfSpeed = 1; }
-void Core3(Record& r) { r.CoreCode = 3; }
-void Core4(Record& r) { r.CoreCode = 4; }
-void Core4Variable(Record& r) { r.CoreCode = 4; r.VariableClock = 1; }
-void Core7(Record& r) { r.CoreCode = 7; }
-void Core7Variable(Record& r) { r.CoreCode = 7; r.VariableClock = 1; }
-void Core8(Record& r) { r.CoreCode = 8; }
-void Core8Variable(Record& r) { r.CoreCode = 8; r.VariableClock = 1; }
-void Core5(Record& r) { r.CoreCode = 5; }
-void Core6(Record& r) { r.CoreCode = 6; }
-void Core6Variable(Record& r) { r.CoreCode = 6; r.VariableClock = 1; }
+void Core1(Record& r) { r.CoreCode = Core::P6; }
+void Core1Half(Record& r) { r.CoreCode = Core::P6; r.L2HalfSpeed = 1; }
+void Core3(Record& r) { r.CoreCode = Core::Coppermine; }
+void Core4(Record& r) { r.CoreCode = Core::Tualatin; }
+void Core4Variable(Record& r) { r.CoreCode = Core::Tualatin; r.VariableClock = 1; }
+void Core7(Record& r) { r.CoreCode = Core::Banias; }
+void Core7Variable(Record& r) { r.CoreCode = Core::Banias; r.VariableClock = 1; }
+void Core8(Record& r) { r.CoreCode = Core::Dothan; }
+void Core8Variable(Record& r) { r.CoreCode = Core::Dothan; r.VariableClock = 1; }
+void Core5(Record& r) { r.CoreCode = Core::Willamette; }
+void Core6(Record& r) { r.CoreCode = Core::NetBurst; }
+void Core6Variable(Record& r) { r.CoreCode = Core::NetBurst; r.VariableClock = 1; }
 
 void L1Unified8(Record& r) { r.L1UnifiedSize = 8; }
 void L1Both8(Record& r) { r.L1CodeSize = 8; r.L1DataSize = 8; }
@@ -198,9 +198,9 @@ const IntelRow kPrescott[] = {
     {WHEN(XeonMp(r) && r.L3Size == 0), "Xeon MP (Cranford)", "Socket 604", "0.09", Core6},
     {WHEN(XeonMp(r)), "Xeon MP (Potomac)", "Socket 604", "0.09", Core6},
     {WHEN(r.CoresPerPackage == 2 && r.LogicalPerCore == 2), "Pentium XE (Smithfield)", kNetBurstSocket, "0.09",
-     ALSO(r.CoreCode = 6; r.HasHtt = 1; r.IsDualCore = 1)},
+     ALSO(r.CoreCode = Core::NetBurst; r.HasHtt = 1; r.IsDualCore = 1)},
     {WHEN(r.CoresPerPackage == 2), "Pentium D (Smithfield)", kNetBurstSocket, "0.09",
-     ALSO(r.CoreCode = 6; r.HasHtt = 0; r.IsDualCore = 1)},
+     ALSO(r.CoreCode = Core::NetBurst; r.HasHtt = 0; r.IsDualCore = 1)},
     {WHEN(r.L2Size == 2048 && r.BusClock >= 266.6), "Pentium 4 XE (Prescott-2M)", kNetBurstSocket, "0.09", Core6},
     {WHEN(r.L2Size == 2048), "Pentium 4 HT (Prescott-2M)", kNetBurstSocket, "0.09", Core6},
     {WHEN(Brand(r, "obile Celeron") && r.L2Size == 256), "Mobile Celeron (Prescott-256K)", kNetBurstSocket, "0.09",

@@ -19,21 +19,21 @@ struct VendorRow {
     void (*also)(Record&);
 };
 
-bool Is(const Record& r, int32_t vendor, int32_t family, int32_t model) {
+bool Is(const Record& r, Vendor vendor, int32_t family, int32_t model) {
     return r.VendorId == vendor && r.Family == family && r.Model == model;
 }
 void RiseCaches(Record& r) { r.L1CodeSize = 8; r.L1DataSize = 8; }
 
 const VendorRow kSignatureRows[] = {
-    {[](const Record& r) { return Is(r, 8, 5, 0); }, "mP6 (iDragon)", "Socket 7", "0.25", RiseCaches},
-    {[](const Record& r) { return Is(r, 8, 5, 2); }, "mP6 (iDragon)", "Socket 7", "0.18", RiseCaches},
-    {[](const Record& r) { return Is(r, 8, 5, 8); }, "mP6 (iDragon)", "Socket 7", "0.25", RiseCaches},
-    {[](const Record& r) { return Is(r, 8, 5, 9); }, "mP6 (iDragon II)", "Socket 7", "0.18", RiseCaches},
-    {[](const Record& r) { return r.VendorId == 8; }, "Unknown CPU", "", "", nullptr},
-    {[](const Record& r) { return Is(r, 9, 5, 0); }, "Nx586", "", "0.44/0.50",
+    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 0); }, "mP6 (iDragon)", "Socket 7", "0.25", RiseCaches},
+    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 2); }, "mP6 (iDragon)", "Socket 7", "0.18", RiseCaches},
+    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 8); }, "mP6 (iDragon)", "Socket 7", "0.25", RiseCaches},
+    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 9); }, "mP6 (iDragon II)", "Socket 7", "0.18", RiseCaches},
+    {[](const Record& r) { return r.VendorId == Vendor::Rise; }, "Unknown CPU", "", "", nullptr},
+    {[](const Record& r) { return Is(r, Vendor::NexGen, 5, 0); }, "Nx586", "", "0.44/0.50",
      [](Record& r) { r.L1CodeSize = 16; r.L1DataSize = 16; }},
-    {[](const Record& r) { return r.VendorId == 9; }, "Unknown CPU", "", "", nullptr},
-    {[](const Record& r) { return r.VendorId == 11; }, "Geode", "", "", nullptr},
+    {[](const Record& r) { return r.VendorId == Vendor::NexGen; }, "Unknown CPU", "", "", nullptr},
+    {[](const Record& r) { return r.VendorId == Vendor::Nsc; }, "Geode", "", "", nullptr},
 };
 
 // The operating system's view of its processor: the architecture code, then the processor type (x86)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "cpuinfo/cpu_info.h"
@@ -29,3 +30,8 @@ std::string InfoText(CCpuInfo& cpu, int32_t item);
 uint32_t Chars(const char* four);
 
 }  // namespace testsupport
+
+// Test failures print the named codes as their numbers.
+inline void PrintTo(Vendor vendor, std::ostream* out) { *out << "Vendor " << static_cast<int32_t>(vendor); }
+inline void PrintTo(Core core, std::ostream* out) { *out << "Core " << static_cast<int32_t>(core); }
+inline void PrintTo(BusCode bus, std::ostream* out) { *out << "BusCode " << static_cast<int32_t>(bus); }
