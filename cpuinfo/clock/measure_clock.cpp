@@ -2,6 +2,7 @@
 // (performance counter "QPC", multimedia timer "MMT", tick count "WT"); the method code picks the
 // wait length, the warm-up and which timer's figure is returned.
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 #include "platform/machine.h"
@@ -19,7 +20,7 @@ struct ClockMethod {
 };
 
 // Methods 0 to 4; every other code (9 aside) measures like method 1.
-const ClockMethod kClockMethods[] = {
+constexpr ClockMethod kClockMethods[] = {
     {0, true, 500, Figure::Mmt, nullptr},
     {1, true, 1000, Figure::Wt, "WT"},
     {2, true, 1000, Figure::Mmt, "MMT"},
@@ -87,4 +88,10 @@ double CCpuInfo::MeasureClock(uint32_t method) {
         case Figure::Wt: break;
     }
     return wtMhz;
+}
+
+const RuleTableList& ClockMethodTables() {
+    static constexpr RuleTable kTables[] = {CPUINFO_KEY_TABLE(kClockMethods)};
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

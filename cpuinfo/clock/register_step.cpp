@@ -3,45 +3,39 @@
 // multiplier and bus figures, the effective (rescaled) clocks and the overclock percentage.
 #include "cpuinfo/cpu_info.h"
 #include "cpuinfo/msr.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 
 namespace {
 
-using Record = CCpuInfo;
 constexpr uint32_t kNoRegister = 0;
 
-bool IsIntel(const Record& r) { return r.VendorId == Vendor::Intel; }
-bool IsAmd(const Record& r) { return r.VendorId == Vendor::Amd; }
-
-// Which registers to read: slot A always, slot B when `slotB` names one for this record.
-struct RegisterChoice {
-    bool (*when)(const Record&);
+// Which registers to read: slot A, and slot B unless it is kNoRegister.
+struct RegisterRow {
+    Match match;
     uint32_t slotA;
-    uint32_t (*slotB)(const Record&);  // kNoRegister: slot B is not read
-    bool setsAuxFigure;
+    uint32_t slotB = kNoRegister;
+    bool setsAuxFigure = false;
 };
 
-// First match wins: the Intel family-6 row comes before the VIA core codes, which also run family 6.
-const RegisterChoice kRegisterChoices[] = {
-    {[](const Record& r) { return IsIntel(r) && r.Family == 6; }, 0x2A,
-     [](const Record& r) { return (r.Model == 9 || r.Model >= 12) ? 0x17u : kNoRegister; }, false},
-    {[](const Record& r) { return IsViaCore(r.CoreCode); }, 0x2A, nullptr, false},
-    {[](const Record& r) { return IsIntel(r) && r.Family == 15 && r.ExtFamily == 0; }, 0x2A,
-     [](const Record&) { return 0x2Cu; }, false},
-    {[](const Record& r) { return IsAmd(r) && r.Family == 15; }, 0xC0010015,
-     [](const Record& r) { return r.HasPowerNow ? 0xC0010042u : kNoRegister; }, true},
-    {[](const Record& r) { return IsAmd(r) && r.Family == 5 && r.Model >= 8 && r.Model != 10; }, 0xC0000087,
-     nullptr, false},
-    {[](const Record& r) { return IsAmd(r) && r.Family == 5 && r.Model == 10; }, 0x4C000014, nullptr, false},
-    {[](const Record& r) { return IsAmd(r) && r.Family == 6; }, 0xC0010015,
-     [](const Record& r) { return r.Model <= 2 ? 0xC0010011u : (r.HasPowerNow ? 0xC0010042u : kNoRegister); },
-     false},
-    {[](const Record& r) { return r.VendorId == Vendor::Idt && r.Family == 5 && r.Model >= 8; }, 0x10A,
-     [](const Record& r) {
-         return (r.Model == 9 || (r.Model == 8 && r.Stepping >= 7 && r.Stepping <= 9)) ? 0x147u : kNoRegister;
-     },
-     false},
+// First match wins: the Intel family-6 rows come before the VIA core codes, which also run family 6.
+constexpr RegisterRow kRegisterRows[] = {
+    {When().Vendor(Vendor::Intel).Family(6).Model(9), 0x2A, 0x17},
+    {When().Vendor(Vendor::Intel).Family(6).Model(AtLeast(12)), 0x2A, 0x17},
+    {When().Vendor(Vendor::Intel).Family(6), 0x2A},
+    {When().Core(Between(Core::Samuel, Core::Esther)), 0x2A},
+    {When().Vendor(Vendor::Intel).Family(15).ExtFamily(0), 0x2A, 0x2C},
+    {When().Vendor(Vendor::Amd).Family(15).PowerNow(true), 0xC0010015, 0xC0010042, true},
+    {When().Vendor(Vendor::Amd).Family(15), 0xC0010015, kNoRegister, true},
+    {When().Vendor(Vendor::Amd).Family(5).Model(10), 0x4C000014},
+    {When().Vendor(Vendor::Amd).Family(5).Model(AtLeast(8)), 0xC0000087},
+    {When().Vendor(Vendor::Amd).Family(6).Model(AtMost(2)), 0xC0010015, 0xC0010011},
+    {When().Vendor(Vendor::Amd).Family(6).PowerNow(true), 0xC0010015, 0xC0010042},
+    {When().Vendor(Vendor::Amd).Family(6), 0xC0010015},
+    {When().Vendor(Vendor::Idt).Family(5).Model(9), 0x10A, 0x147},
+    {When().Vendor(Vendor::Idt).Family(5).Model(8).Stepping(Between(7, 9)), 0x10A, 0x147},
+    {When().Vendor(Vendor::Idt).Family(5).Model(AtLeast(8)), 0x10A},
 };
 
 struct L2Speed {
@@ -60,11 +54,10 @@ void CCpuInfo::UpdateMultiplierAndBus() {
         PlatformId = static_cast<int32_t>((MsrAHigh >> 18) & 7);
     }
 
-    if (const RegisterChoice* choice = FirstMatch(kRegisterChoices, *this)) {
-        ReadMSR(choice->slotA, &MsrALow, &MsrAHigh);
-        const uint32_t slotB = choice->slotB ? choice->slotB(*this) : kNoRegister;
-        if (slotB != kNoRegister) ReadMSR(slotB, &MsrBLow, &MsrBHigh);
-        if (choice->setsAuxFigure) AuxFigure = GetAuxFigure();
+    if (const RegisterRow* row = FirstMatch(kRegisterRows, *this)) {
+        ReadMSR(row->slotA, &MsrALow, &MsrAHigh);
+        if (row->slotB != kNoRegister) ReadMSR(row->slotB, &MsrBLow, &MsrBHigh);
+        if (row->setsAuxFigure) AuxFigure = GetAuxFigure();
     }
 
     SetL2SpeedRatio();
@@ -115,3 +108,9 @@ void CCpuInfo::ApplyMultiplierRescale() {
 }
 
 double CCpuInfo::GetAuxFigure() { return -1.0; }
+
+const RuleTableList& RegisterStepTables() {
+    static constexpr RuleTable kTables[] = {CPUINFO_RULE_TABLE(kRegisterRows)};
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
+}

@@ -3,24 +3,23 @@
 #include <cstring>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 
 namespace {
 
-using Record = CCpuInfo;
-
 uint32_t Bits(uint32_t value, unsigned low, unsigned count) { return (value >> low) & ((1u << count) - 1u); }
 int32_t Bit(uint32_t value, unsigned bit) { return static_cast<int32_t>((value >> bit) & 1u); }
 
 struct VendorRow {
-    const char* vendorString;
+    const char* key;  // the vendor string
     Vendor vendorId;
     const char* vendorName;
 };
 
 // Compared in this order; all twelve characters must match.
-const VendorRow kVendors[] = {
+constexpr VendorRow kVendors[] = {
     {"GenuineIntel", Vendor::Intel, "Intel"},    {"AuthenticAMD", Vendor::Amd, "AMD"},
     {"GenuineTMx86", Vendor::Transmeta, "Transmeta"}, {"CyrixInstead", Vendor::Cyrix, "Cyrix"},
     {"CentaurHauls", Vendor::Idt, "IDT"},        {"RiseRiseRise", Vendor::Rise, "Rise"},
@@ -32,20 +31,21 @@ const char* const kProcessorTypeNames[] = {"Original OEM processor", "OverDrive 
                                            "Reserved"};
 
 struct BusDataRateRow {
-    bool (*when)(const Record&);
-    int32_t rate;
+    Match match;
+    int32_t rate;  // transfers per bus clock; 0 where the bus is not a front-side bus
     const char* name;
 };
 
 // The 4-bit model of leaf 1 is meant in these rules, not the full model.
-const BusDataRateRow kBusDataRates[] = {
-    {[](const Record& r) { return r.VendorId == Vendor::Intel && r.Family == 15 && r.ExtFamily == 0; }, 4, "QDR"},
-    {[](const Record& r) { return r.VendorId == Vendor::Intel && r.Family == 6 && (r.Model == 9 || r.Model >= 12); }, 4, "QDR"},
-    {[](const Record& r) { return r.VendorId == Vendor::Idt && r.Family == 6 && r.Model == 10; }, 4, "QDR"},
-    {[](const Record& r) { return r.VendorId == Vendor::Amd && r.Family == 15; }, 0, "---"},
-    {[](const Record& r) { return r.VendorId == Vendor::Amd && r.Family == 5 && r.Model == 10; }, 0, "---"},
-    {[](const Record& r) { return r.VendorId == Vendor::Amd && r.Family >= 6; }, 2, "DDR"},
-    {nullptr, 1, "SDR"},
+constexpr BusDataRateRow kBusDataRates[] = {
+    {When().Vendor(Vendor::Intel).Family(15).ExtFamily(0), 4, "QDR"},
+    {When().Vendor(Vendor::Intel).Family(6).Model(9), 4, "QDR"},
+    {When().Vendor(Vendor::Intel).Family(6).Model(AtLeast(12)), 4, "QDR"},
+    {When().Vendor(Vendor::Idt).Family(6).Model(10), 4, "QDR"},
+    {When().Vendor(Vendor::Amd).Family(15), 0, "---"},
+    {When().Vendor(Vendor::Amd).Family(5).Model(10), 0, "---"},
+    {When().Vendor(Vendor::Amd).Family(AtLeast(6)), 2, "DDR"},
+    {Always(), 1, "SDR"},
 };
 
 void StoreWord(char* out, uint32_t word) {
@@ -67,7 +67,7 @@ int32_t CCpuInfo::DecodeCpuid() {
     vendor[12] = '\0';
     CopyText(VendorString, vendor);
     for (const VendorRow& row : kVendors) {
-        if (std::memcmp(vendor, row.vendorString, 12) == 0) {
+        if (std::memcmp(vendor, row.key, 12) == 0) {
             VendorId = row.vendorId;
             CopyText(VendorName, row.vendorName);
             break;
@@ -204,4 +204,10 @@ int32_t CCpuInfo::DecodeCpuid() {
         PowerMgmtEdx = edx;
     }
     return 0;
+}
+
+const RuleTableList& DecodingTables() {
+    static constexpr RuleTable kTables[] = {CPUINFO_TEXT_KEY_TABLE(kVendors), CPUINFO_RULE_TABLE(kBusDataRates)};
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

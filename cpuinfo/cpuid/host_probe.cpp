@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 #include "platform/machine.h"
@@ -14,7 +15,7 @@ struct ArchitectureRow {
     const char* name;
 };
 
-const ArchitectureRow kArchitectures[] = {
+constexpr ArchitectureRow kArchitectures[] = {
     {0, "x86"}, {1, "MIPS"}, {2, "Alpha"}, {3, "PowerPC"}, {6, "IA64"}, {9, "x64"}, {10, "WOW64"},
 };
 
@@ -82,4 +83,10 @@ void CCpuInfo::InitRecord() {
     platform::SystemInfo system = machine.GetSystemInfo();
     ProcessorCount = static_cast<int32_t>(system.processorCount);
     CopyText(ArchitectureName, IsWow64() ? "x64" : ArchitectureNameOf(system.architecture));
+}
+
+const RuleTableList& HostProbeTables() {
+    static constexpr RuleTable kTables[] = {CPUINFO_KEY_TABLE(kArchitectures)};
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

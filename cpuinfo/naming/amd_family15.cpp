@@ -5,150 +5,141 @@
 #include <cstdint>
 
 #include "cpuinfo/cpu_info.h"
-#include "cpuinfo/naming/amd_rules.h"
+#include "cpuinfo/naming/name_row.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 
-using amd_naming::Between;
-using amd_naming::In;
-
 namespace {
 
-// ---- Extended model 0 to 3: by brand identifier --------------------------------------------------
+// Which pieces make up the name, in this order: market name, model number, power suffix, code name.
+enum class Pieces : uint8_t {
+    Market,
+    MarketAndCode,
+    MarketNumberAndCode,
+    MarketNumberSuffixAndCode,  // the suffix by brand identifier, first generations only
+};
 
-struct CodeNameRule {
-    bool (*when)(const CCpuInfo&);
+struct CodeNameRow {
+    Match match;
     const char* text;  // with its leading blank and parentheses; "" for none
 };
 
-template <const auto& rules>
-const char* CodeNameBy(const CCpuInfo& r) {
-    const CodeNameRule* row = FirstMatch(rules, r);
-    return row ? row->text : "";
-}
+struct K8NameRow {
+    Match match;
+    const char* market;  // null: CpuName is not changed
+    Pieces pieces;
+    const char* codeName = "";      // the code name, unless codeNames decide it
+    Rows<CodeNameRow> codeNames{};  // when not empty: the first row that matches ("" when none does)
+};
+
+// ---- Extended model 0 to 3: by brand identifier --------------------------------------------------
 
 // Brands 4 and 24. The 512 KB parts are sorted out first: by extended model, then by model.
-const CodeNameRule kAthlon64[] = {
-    {AMD_WHEN(r.L2Size == 512 && r.ExtModel == 3), ""},
-    {AMD_WHEN(r.L2Size == 512 && r.ExtModel == 2), " (Venice)"},
-    {AMD_WHEN(r.L2Size == 512 && r.ExtModel == 1), " (Winchester)"},
-    {AMD_WHEN(r.L2Size == 512 && In(r.Model, {4, 7})), " (ClawHammer)"},
-    {AMD_WHEN(r.L2Size == 512 && In(r.Model, {8, 11, 12, 14, 15})), " (NewCastle)"},
-    {AMD_WHEN(r.L2Size == 512), ""},
-    {AMD_WHEN(r.ExtModel > 0), " (San Diego)"},
-    {AMD_WHEN(In(r.Model, {4, 12, 14})), " (ClawHammer)"},
-    {nullptr, " (SledgeHammer)"},
+constexpr CodeNameRow kAthlon64[] = {
+    {When().L2(512).ExtModel(3), ""},
+    {When().L2(512).ExtModel(2), " (Venice)"},
+    {When().L2(512).ExtModel(1), " (Winchester)"},
+    {When().L2(512).Model(OneOf(4, 7)), " (ClawHammer)"},
+    {When().L2(512).Model(OneOf(8, 11, 12, 14, 15)), " (NewCastle)"},
+    {When().L2(512), ""},
+    {When().ExtModel(Above(0)), " (San Diego)"},
+    {When().Model(OneOf(4, 12, 14)), " (ClawHammer)"},
+    {Always(), " (SledgeHammer)"},
 };
-const CodeNameRule kAthlon64X2[] = {
-    {AMD_WHEN(r.L2Size == 512 && r.ExtLeafModel == 35), " (Toledo-512K)"},
-    {AMD_WHEN(r.L2Size == 512), " (Manchester)"},
-    {nullptr, " (Toledo)"},
+constexpr CodeNameRow kAthlon64X2[] = {
+    {When().L2(512).ExtLeafModel(35), " (Toledo-512K)"},
+    {When().L2(512), " (Manchester)"},
+    {Always(), " (Toledo)"},
 };
-const CodeNameRule kToledo[] = {
-    {nullptr, " (Toledo)"},
+constexpr CodeNameRow kMobileAthlon64[] = {
+    {When().ExtModel(Above(0)), " (Newark)"},
+    {When().Model(4), " (ClawHammer)"},
+    {Always(), " (Odessa)"},
 };
-const CodeNameRule kMobileAthlon64[] = {
-    {AMD_WHEN(r.ExtModel > 0), " (Newark)"},
-    {AMD_WHEN(r.Model == 4), " (ClawHammer)"},
-    {nullptr, " (Odessa)"},
+constexpr CodeNameRow kMobileAthlon64LowVoltage[] = {
+    {When().ExtModel(Above(0)).L2(1024), " (Lancaster)"},
+    {When().ExtModel(Above(0)), " (Oakville)"},
+    {When().Model(4), " (ClawHammer)"},
+    {Always(), " (Odessa)"},
 };
-const CodeNameRule kMobileAthlon64LowVoltage[] = {
-    {AMD_WHEN(r.ExtModel > 0 && r.L2Size == 1024), " (Lancaster)"},
-    {AMD_WHEN(r.ExtModel > 0), " (Oakville)"},
-    {AMD_WHEN(r.Model == 4), " (ClawHammer)"},
-    {nullptr, " (Odessa)"},
+constexpr CodeNameRow kTurion64[] = {
+    {When().Svm(true), " (Richmond)"},
+    {Always(), " (Lancaster)"},
 };
-const CodeNameRule kTurion64[] = {
-    {AMD_WHEN(r.HasSvm), " (Richmond)"},
-    {nullptr, " (Lancaster)"},
+// The Opterons name no code for an extended model below 0 (not decoded).
+constexpr CodeNameRow kOpteronUp[] = {
+    {When().ExtModel(AtLeast(1)), " (Venus)"},
+    {When().ExtModel(0), " (SledgeHammer)"},
 };
-const CodeNameRule kOpteronUp[] = {
-    {AMD_WHEN(r.ExtModel >= 1), " (Venus)"},
-    {AMD_WHEN(r.ExtModel == 0), " (SledgeHammer)"},
+constexpr CodeNameRow kOpteronDp[] = {
+    {When().ExtModel(AtLeast(1)), " (Troy)"},
+    {When().ExtModel(0), " (SledgeHammer)"},
 };
-const CodeNameRule kOpteronDp[] = {
-    {AMD_WHEN(r.ExtModel >= 1), " (Troy)"},
-    {AMD_WHEN(r.ExtModel == 0), " (SledgeHammer)"},
+constexpr CodeNameRow kOpteronMp[] = {
+    {When().ExtModel(AtLeast(1)), " (Athens)"},
+    {When().ExtModel(0), " (SledgeHammer)"},
 };
-const CodeNameRule kOpteronMp[] = {
-    {AMD_WHEN(r.ExtModel >= 1), " (Athens)"},
-    {AMD_WHEN(r.ExtModel == 0), " (SledgeHammer)"},
+constexpr CodeNameRow kAthlonXp[] = {
+    {When().ExtModel(Above(0)), " (Palermo)"},
+    {Always(), " (Paris)"},
 };
-const CodeNameRule kDublin[] = {
-    {nullptr, " (Dublin)"},
+constexpr CodeNameRow kMobileSempron[] = {
+    {When().ExtModel(2), " (Albany)"},
+    {When().ExtModel(1), " (Georgetown)"},
+    {Always(), " (Dublin)"},
 };
-const CodeNameRule kAthlonXp[] = {
-    {AMD_WHEN(r.ExtModel > 0), " (Palermo)"},
-    {nullptr, " (Paris)"},
+constexpr CodeNameRow kSempronByLeafModel[] = {
+    {When().ExtLeafModel(12), " (Paris)"},
+    {When().ExtLeafModel(OneOf(28, 44)), " (Palermo)"},
+    {When().ExtLeafModel(31).L2(128), " (Winchester-128K)"},
+    {When().ExtLeafModel(31).L2(256), " (Winchester-256K)"},
+    {When().ExtLeafModel(31), " (Winchester)"},
+    {Always(), ""},
 };
-const CodeNameRule kMobileSempron[] = {
-    {AMD_WHEN(r.ExtModel == 2), " (Albany)"},
-    {AMD_WHEN(r.ExtModel == 1), " (Georgetown)"},
-    {nullptr, " (Dublin)"},
+constexpr CodeNameRow kMobileSempronLowVoltage[] = {
+    {When().ExtModel(2), " (Roma)"},
+    {When().ExtModel(1), " (Sonora)"},
+    {Always(), " (Dublin)"},
 };
-const CodeNameRule kSempronByLeafModel[] = {
-    {AMD_WHEN(r.ExtLeafModel == 12), " (Paris)"},
-    {AMD_WHEN(In(r.ExtLeafModel, {28, 44})), " (Palermo)"},
-    {AMD_WHEN(r.ExtLeafModel == 31 && r.L2Size == 128), " (Winchester-128K)"},
-    {AMD_WHEN(r.ExtLeafModel == 31 && r.L2Size == 256), " (Winchester-256K)"},
-    {AMD_WHEN(r.ExtLeafModel == 31), " (Winchester)"},
-    {nullptr, ""},
+constexpr CodeNameRow kAthlon64Fx[] = {
+    {When().ExtModel(Above(0)), " (San Diego)"},
+    {Always(), " (SledgeHammer)"},
 };
-const CodeNameRule kMobileSempronLowVoltage[] = {
-    {AMD_WHEN(r.ExtModel == 2), " (Roma)"},
-    {AMD_WHEN(r.ExtModel == 1), " (Sonora)"},
-    {nullptr, " (Dublin)"},
-};
-const CodeNameRule kAthlon64Fx[] = {
-    {AMD_WHEN(r.ExtModel > 0), " (San Diego)"},
-    {nullptr, " (SledgeHammer)"},
-};
-const CodeNameRule kSempron[] = {
-    {AMD_WHEN(r.ExtModel > 0 && (r.HasLongMode || r.HasSse3)), " (Palermo)"},
-    {AMD_WHEN(r.ExtModel > 0), " (Victoria)"},
-    {nullptr, " (Paris)"},
-};
-const CodeNameRule kDenmark[] = {
-    {nullptr, " (Denmark)"},
-};
-const CodeNameRule kItaly[] = {
-    {nullptr, " (Italy)"},
-};
-const CodeNameRule kEgypt[] = {
-    {nullptr, " (Egypt)"},
+// Long mode or SSE3 tells the Palermo from the Victoria.
+constexpr CodeNameRow kSempronCodeNames[] = {
+    {When().ExtModel(Above(0)).LongMode(true), " (Palermo)"},
+    {When().ExtModel(Above(0)).Sse3(true), " (Palermo)"},
+    {When().ExtModel(Above(0)), " (Victoria)"},
+    {Always(), " (Paris)"},
 };
 
-struct FirstGenerationName {
-    bool (*when)(const CCpuInfo&);
-    const char* market;
-    // Null: the market name stands alone, without model number, suffix or code name.
-    const char* (*codeName)(const CCpuInfo&);
-};
+constexpr Pieces kFull = Pieces::MarketNumberSuffixAndCode;
 
-const FirstGenerationName kFirstGeneration[] = {
-    {AMD_WHEN(r.BrandId == 0), "Hammer Engineering Sample", nullptr},
-    {AMD_WHEN(In(r.BrandId, {4, 24})), "Athlon 64", CodeNameBy<kAthlon64>},
-    {AMD_WHEN(r.BrandId == 5), "Athlon 64 X2", CodeNameBy<kAthlon64X2>},
-    {AMD_WHEN(r.BrandId == 6), "Athlon 64 FX", CodeNameBy<kToledo>},
-    {AMD_WHEN(r.BrandId == 8), "Mobile Athlon 64", CodeNameBy<kMobileAthlon64>},
-    {AMD_WHEN(r.BrandId == 9), "Mobile Athlon 64", CodeNameBy<kMobileAthlon64LowVoltage>},
-    {AMD_WHEN(r.BrandId == 10), "Turion 64 ML", CodeNameBy<kTurion64>},
-    {AMD_WHEN(r.BrandId == 11), "Turion 64 MT", CodeNameBy<kTurion64>},
-    {AMD_WHEN(Between(r.BrandId, 12, 15)), "Opteron UP", CodeNameBy<kOpteronUp>},
-    {AMD_WHEN(Between(r.BrandId, 16, 19)), "Opteron DP", CodeNameBy<kOpteronDp>},
-    {AMD_WHEN(Between(r.BrandId, 20, 23)), "Opteron MP", CodeNameBy<kOpteronMp>},
-    {AMD_WHEN(In(r.BrandId, {29, 30})), "Mobile Athlon XP-M", CodeNameBy<kDublin>},
-    {AMD_WHEN(r.BrandId == 32), "Athlon XP", CodeNameBy<kAthlonXp>},
-    {AMD_WHEN(r.BrandId == 33), "Mobile Sempron", CodeNameBy<kMobileSempron>},
-    {AMD_WHEN(r.BrandId == 34), "Sempron", CodeNameBy<kSempronByLeafModel>},
-    {AMD_WHEN(r.BrandId == 35), "Mobile Sempron", CodeNameBy<kMobileSempronLowVoltage>},
-    {AMD_WHEN(r.BrandId == 36), "Athlon 64 FX", CodeNameBy<kAthlon64Fx>},
-    {AMD_WHEN(r.BrandId == 38), "Sempron", CodeNameBy<kSempron>},
-    {AMD_WHEN(In(r.BrandId, {41, 44, 45, 46, 47, 56})), "Dual Core Opteron", CodeNameBy<kDenmark>},
-    {AMD_WHEN(In(r.BrandId, {42, 48, 49, 50, 51, 57})), "Dual Core Opteron", CodeNameBy<kItaly>},
-    {AMD_WHEN(In(r.BrandId, {43, 52, 53, 54, 55, 58})), "Dual Core Opteron", CodeNameBy<kEgypt>},
+constexpr K8NameRow kFirstGeneration[] = {
+    {When().BrandId(0), "Hammer Engineering Sample", Pieces::Market},
+    {When().BrandId(OneOf(4, 24)), "Athlon 64", kFull, "", kAthlon64},
+    {When().BrandId(5), "Athlon 64 X2", kFull, "", kAthlon64X2},
+    {When().BrandId(6), "Athlon 64 FX", kFull, " (Toledo)"},
+    {When().BrandId(8), "Mobile Athlon 64", kFull, "", kMobileAthlon64},
+    {When().BrandId(9), "Mobile Athlon 64", kFull, "", kMobileAthlon64LowVoltage},
+    {When().BrandId(10), "Turion 64 ML", kFull, "", kTurion64},
+    {When().BrandId(11), "Turion 64 MT", kFull, "", kTurion64},
+    {When().BrandId(Between(12, 15)), "Opteron UP", kFull, "", kOpteronUp},
+    {When().BrandId(Between(16, 19)), "Opteron DP", kFull, "", kOpteronDp},
+    {When().BrandId(Between(20, 23)), "Opteron MP", kFull, "", kOpteronMp},
+    {When().BrandId(OneOf(29, 30)), "Mobile Athlon XP-M", kFull, " (Dublin)"},
+    {When().BrandId(32), "Athlon XP", kFull, "", kAthlonXp},
+    {When().BrandId(33), "Mobile Sempron", kFull, "", kMobileSempron},
+    {When().BrandId(34), "Sempron", kFull, "", kSempronByLeafModel},
+    {When().BrandId(35), "Mobile Sempron", kFull, "", kMobileSempronLowVoltage},
+    {When().BrandId(36), "Athlon 64 FX", kFull, "", kAthlon64Fx},
+    {When().BrandId(38), "Sempron", kFull, "", kSempronCodeNames},
+    {When().BrandId(OneOf(41, 44, 45, 46, 47, 56)), "Dual Core Opteron", kFull, " (Denmark)"},
+    {When().BrandId(OneOf(42, 48, 49, 50, 51, 57)), "Dual Core Opteron", kFull, " (Italy)"},
+    {When().BrandId(OneOf(43, 52, 53, 54, 55, 58)), "Dual Core Opteron", kFull, " (Egypt)"},
     // 1-3, 7, 25-28, 31, 37, 39, 40 and 59 up.
-    {nullptr, "Hammer (K8)", nullptr},
+    {Always(), "Hammer (K8)", Pieces::Market},
 };
 
 // The suffix that follows the model number (low voltage, high efficiency, energy efficient,
@@ -157,96 +148,79 @@ struct BrandSuffix {
     int32_t key;
     const char* text;
 };
-const BrandSuffix kFirstGenerationSuffixes[] = {
-    {9, " [LV]"},
-    {14, " HE"},
-    {15, " EE"},
-    {18, " HE"},
-    {19, " EE"},
-    {22, " HE"},
-    {23, " EE"},
-    {30, " [LV]"},
-    {35, " [LV]"},
-    {41, " SE"},
-    {46, " HE"},
-    {47, " EE"},
-    {42, " SE"},
-    {50, " HE"},
-    {51, " EE"},
-    {43, " SE"},
-    {54, " HE"},
-    {55, " EE"},
+constexpr BrandSuffix kFirstGenerationSuffixes[] = {
+    {9, " [LV]"}, {14, " HE"}, {15, " EE"}, {18, " HE"}, {19, " EE"}, {22, " HE"},
+    {23, " EE"},  {30, " [LV]"}, {35, " [LV]"}, {41, " SE"}, {46, " HE"}, {47, " EE"},
+    {42, " SE"},  {50, " HE"}, {51, " EE"}, {43, " SE"}, {54, " HE"}, {55, " EE"},
 };
-
-void NameFirstGeneration(CCpuInfo& r) {
-    const FirstGenerationName* row = FirstMatch(kFirstGeneration, r);
-    if (!row) return;
-    if (!row->codeName) {
-        CopyText(r.CpuName, row->market);
-        return;
-    }
-    const BrandSuffix* suffix = FindByKey(kFirstGenerationSuffixes, r.BrandId);
-    FormatText(r.CpuName, "%s%s%s%s", row->market, r.ModelNumber, suffix ? suffix->text : "", row->codeName(r));
-}
 
 // ---- Extended model 4 and above: by package type and brand identifier ----------------------------
 
-enum class Piece { Alone, WithModelNumber };
-
-struct LaterName {
-    bool (*when)(const CCpuInfo&);
-    const char* market;  // null: CpuName is not changed on this path
-    Piece pieces;
-    const char* codeName;
-};
-
 // Package 0 is the mobile S1 package, 1 the server socket F, the rest desktop packages. A dual-core
-// Turion's code name depends on its L2 size; a single-core one is named without a model number.
-const LaterName kExtModel4And5[] = {
-    {AMD_WHEN(r.PackageType == 0 && r.BrandId == 2 && r.CoresPerPackage == 2 && r.L2Size == 512), "Turion 64 X2", Piece::WithModelNumber, " (Trinidad)"},
-    {AMD_WHEN(r.PackageType == 0 && r.BrandId == 2 && r.CoresPerPackage == 2), "Turion 64 X2", Piece::WithModelNumber, " (Taylor)"},
-    {AMD_WHEN(r.PackageType == 0 && r.BrandId == 2), "Turion 64", Piece::Alone, " (Richmond)"},
-    {AMD_WHEN(r.PackageType == 0 && r.BrandId == 3), "Mobile Sempron", Piece::WithModelNumber, " (Keene)"},
-    {AMD_WHEN(r.PackageType == 0), "Engineering Sample", Piece::Alone, ""},
-    {AMD_WHEN(r.PackageType == 1 && In(r.BrandId, {1, 4})), "Opteron", Piece::WithModelNumber, " (Santa Rosa)"},
-    {AMD_WHEN(r.PackageType == 1), "Engineering Sample", Piece::Alone, ""},
-    {AMD_WHEN(r.BrandId == 1), "Opteron", Piece::WithModelNumber, " (Santa Ana)"},
-    {AMD_WHEN(r.BrandId == 4 && r.CoresPerPackage == 2), "Athlon 64 X2", Piece::WithModelNumber, " (Windsor)"},
-    {AMD_WHEN(r.BrandId == 4 && r.CoresPerPackage == 1), "Athlon 64", Piece::WithModelNumber, " (Orleans)"},
-    {AMD_WHEN(r.BrandId == 4), nullptr, Piece::Alone, ""},
-    {AMD_WHEN(r.BrandId == 5), "Athlon 64 FX", Piece::WithModelNumber, " (Windsor)"},
-    {AMD_WHEN(r.BrandId == 6), "Sempron", Piece::WithModelNumber, " (Manila)"},
-    {nullptr, "Engineering Sample", Piece::Alone, ""},
+// Turion's code name depends on its L2 size; a single-core one is named without a model number. A
+// row without a market name leaves the name as an earlier step wrote it.
+constexpr K8NameRow kExtModel4And5[] = {
+    {When().PackageType(0).BrandId(2).Cores(2).L2(512), "Turion 64 X2", Pieces::MarketNumberAndCode, " (Trinidad)"},
+    {When().PackageType(0).BrandId(2).Cores(2), "Turion 64 X2", Pieces::MarketNumberAndCode, " (Taylor)"},
+    {When().PackageType(0).BrandId(2), "Turion 64", Pieces::MarketAndCode, " (Richmond)"},
+    {When().PackageType(0).BrandId(3), "Mobile Sempron", Pieces::MarketNumberAndCode, " (Keene)"},
+    {When().PackageType(0), "Engineering Sample", Pieces::MarketAndCode, ""},
+    {When().PackageType(1).BrandId(OneOf(1, 4)), "Opteron", Pieces::MarketNumberAndCode, " (Santa Rosa)"},
+    {When().PackageType(1), "Engineering Sample", Pieces::MarketAndCode, ""},
+    {When().BrandId(1), "Opteron", Pieces::MarketNumberAndCode, " (Santa Ana)"},
+    {When().BrandId(4).Cores(2), "Athlon 64 X2", Pieces::MarketNumberAndCode, " (Windsor)"},
+    {When().BrandId(4).Cores(1), "Athlon 64", Pieces::MarketNumberAndCode, " (Orleans)"},
+    {When().BrandId(4), nullptr, Pieces::MarketAndCode, ""},
+    {When().BrandId(5), "Athlon 64 FX", Pieces::MarketNumberAndCode, " (Windsor)"},
+    {When().BrandId(6), "Sempron", Pieces::MarketNumberAndCode, " (Manila)"},
+    {Always(), "Engineering Sample", Pieces::MarketAndCode, ""},
 };
 
-const LaterName kExtModel6[] = {
-    {AMD_WHEN(r.PackageType == 0 && r.BrandId == 2), "Turion 64 X2", Piece::WithModelNumber, " (Tyler)"},
-    {AMD_WHEN(r.PackageType == 0), "Engineering Sample", Piece::Alone, ""},
-    {AMD_WHEN(r.PackageType == 1 && In(r.BrandId, {1, 4})), "Opteron", Piece::WithModelNumber, " (Hound)"},
-    {AMD_WHEN(r.PackageType == 1), "Engineering Sample", Piece::Alone, ""},
-    {AMD_WHEN(r.BrandId == 1), "Opteron", Piece::WithModelNumber, " (Hound)"},
-    {AMD_WHEN(r.BrandId == 3 && r.CoresPerPackage == 2), "Athlon X2", Piece::Alone, " (Brisbane)"},
-    {AMD_WHEN(r.BrandId == 3), nullptr, Piece::Alone, ""},
-    {AMD_WHEN(r.BrandId == 4 && r.CoresPerPackage == 2), "Athlon 64 X2", Piece::WithModelNumber, " (Brisbane)"},
-    {AMD_WHEN(r.BrandId == 4 && r.CoresPerPackage == 1), "Athlon 64", Piece::WithModelNumber, " (Lima)"},
-    {AMD_WHEN(r.BrandId == 4), nullptr, Piece::Alone, ""},
-    {AMD_WHEN(r.BrandId == 5), "Athlon 64 FX", Piece::WithModelNumber, " (Brisbane)"},
-    {AMD_WHEN(r.BrandId == 6), "Sempron", Piece::WithModelNumber, " (Sparta)"},
-    {nullptr, "Engineering Sample", Piece::Alone, ""},
+constexpr K8NameRow kExtModel6[] = {
+    {When().PackageType(0).BrandId(2), "Turion 64 X2", Pieces::MarketNumberAndCode, " (Tyler)"},
+    {When().PackageType(0), "Engineering Sample", Pieces::MarketAndCode, ""},
+    {When().PackageType(1).BrandId(OneOf(1, 4)), "Opteron", Pieces::MarketNumberAndCode, " (Hound)"},
+    {When().PackageType(1), "Engineering Sample", Pieces::MarketAndCode, ""},
+    {When().BrandId(1), "Opteron", Pieces::MarketNumberAndCode, " (Hound)"},
+    {When().BrandId(3).Cores(2), "Athlon X2", Pieces::MarketAndCode, " (Brisbane)"},
+    {When().BrandId(3), nullptr, Pieces::MarketAndCode, ""},
+    {When().BrandId(4).Cores(2), "Athlon 64 X2", Pieces::MarketNumberAndCode, " (Brisbane)"},
+    {When().BrandId(4).Cores(1), "Athlon 64", Pieces::MarketNumberAndCode, " (Lima)"},
+    {When().BrandId(4), nullptr, Pieces::MarketAndCode, ""},
+    {When().BrandId(5), "Athlon 64 FX", Pieces::MarketNumberAndCode, " (Brisbane)"},
+    {When().BrandId(6), "Sempron", Pieces::MarketNumberAndCode, " (Sparta)"},
+    {Always(), "Engineering Sample", Pieces::MarketAndCode, ""},
 };
 
-template <size_t N>
-void NameLaterGeneration(CCpuInfo& r, const LaterName (&rules)[N]) {
-    const LaterName* row = FirstMatch(rules, r);
-    if (!row || !row->market) return;  // not changed: an Engineering Sample or an earlier name stays
-    const char* modelNumber = (row->pieces == Piece::WithModelNumber) ? r.ModelNumber : "";
-    FormatText(r.CpuName, "%s%s%s", row->market, modelNumber, row->codeName);
-}
+constexpr K8NameRow kLaterThanExtModel6[] = {{Always(), "Hammer Family", Pieces::Market}};
 
-const char* ProcessFor(int32_t extModel) {
-    if (extModel >= 6) return "0.065";
-    if (extModel >= 1) return "0.09";
-    return "0.13";
+constexpr TableChoice<K8NameRow> kK8Names[] = {
+    {When().ExtModel(AtLeast(7)), kLaterThanExtModel6},
+    {When().ExtModel(6), kExtModel6},
+    {When().ExtModel(AtLeast(4)), kExtModel4And5},
+    {Always(), kFirstGeneration},
+};
+
+// The manufacturing process by generation.
+constexpr NameRow kK8Processes[] = {
+    {When().ExtModel(AtLeast(6)), nullptr, nullptr, "0.065"},
+    {When().ExtModel(AtLeast(1)), nullptr, nullptr, "0.09"},
+    {Always(), nullptr, nullptr, "0.13"},
+};
+
+void ApplyK8NameRow(CCpuInfo& r, const K8NameRow& row) {
+    if (!row.market) return;
+    const bool withNumber = row.pieces == Pieces::MarketNumberAndCode || row.pieces == Pieces::MarketNumberSuffixAndCode;
+    const BrandSuffix* suffix =
+        row.pieces == Pieces::MarketNumberSuffixAndCode ? FindByKey(kFirstGenerationSuffixes, r.BrandId) : nullptr;
+    const char* code = row.codeName;
+    if (row.pieces == Pieces::Market) {
+        code = "";
+    } else if (row.codeNames.count != 0) {
+        const CodeNameRow* chosen = FirstMatch(row.codeNames, r);
+        code = chosen ? chosen->text : "";
+    }
+    FormatText(r.CpuName, "%s%s%s%s", row.market, withNumber ? r.ModelNumber : "", suffix ? suffix->text : "", code);
 }
 
 }  // namespace
@@ -254,19 +228,34 @@ const char* ProcessFor(int32_t extModel) {
 void CCpuInfo::NameAmdFamily15() {
     FormatAmdModelNumber();
     IdentifyAmdSocket();
-    const char* process = ProcessFor(ExtModel);
+    if (const K8NameRow* row = FirstMatchIn(kK8Names, *this)) ApplyK8NameRow(*this, *row);
+    ApplyNameRow(*this, FirstMatch(kK8Processes, *this));
+}
 
-    if (HasPowerNow) {
-        VariableClock = 1;
-        CoreCode = Core::K8Mobile;
-    } else {
-        CoreCode = Core::K8Desktop;
-    }
-
-    if (ExtModel > 6) CopyText(CpuName, "Hammer Family");
-    else if (ExtModel == 6) NameLaterGeneration(*this, kExtModel6);
-    else if (ExtModel >= 4) NameLaterGeneration(*this, kExtModel4And5);
-    else NameFirstGeneration(*this);
-
-    CopyText(ProcessTech, process);
+const RuleTableList& AmdFamily15Tables() {
+    static constexpr RuleTable kTables[] = {
+        CPUINFO_RULE_TABLE(kK8Names),
+        CPUINFO_RULE_TABLE(kFirstGeneration),
+        CPUINFO_RULE_TABLE(kExtModel4And5),
+        CPUINFO_RULE_TABLE(kExtModel6),
+        CPUINFO_RULE_TABLE(kLaterThanExtModel6),
+        CPUINFO_RULE_TABLE(kK8Processes),
+        CPUINFO_RULE_TABLE(kAthlon64),
+        CPUINFO_RULE_TABLE(kAthlon64X2),
+        CPUINFO_RULE_TABLE(kMobileAthlon64),
+        CPUINFO_RULE_TABLE(kMobileAthlon64LowVoltage),
+        CPUINFO_RULE_TABLE(kTurion64),
+        CPUINFO_RULE_TABLE(kOpteronUp),
+        CPUINFO_RULE_TABLE(kOpteronDp),
+        CPUINFO_RULE_TABLE(kOpteronMp),
+        CPUINFO_RULE_TABLE(kAthlonXp),
+        CPUINFO_RULE_TABLE(kMobileSempron),
+        CPUINFO_RULE_TABLE(kSempronByLeafModel),
+        CPUINFO_RULE_TABLE(kMobileSempronLowVoltage),
+        CPUINFO_RULE_TABLE(kAthlon64Fx),
+        CPUINFO_RULE_TABLE(kSempronCodeNames),
+        CPUINFO_KEY_TABLE(kFirstGenerationSuffixes),
+    };
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

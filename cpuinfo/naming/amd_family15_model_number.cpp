@@ -4,93 +4,112 @@
 #include <cstdint>
 
 #include "cpuinfo/cpu_info.h"
-#include "cpuinfo/naming/amd_rules.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 
-using amd_naming::AppendText;
-using amd_naming::Between;
-using amd_naming::In;
-
 namespace {
 
-enum class Write {
-    Nothing,             // ModelNumber keeps what it held
-    Formatted,           // format with one %d of the computed value
-    Fixed,               // the format is the whole text
-    EngineeringSample,   // ModelNumber keeps what it held; the name becomes "Engineering Sample"
+enum class Write : uint8_t {
+    Nothing,            // ModelNumber keeps what it held
+    Number,             // before, the computed number, after
+    Fixed,              // before is the whole text
+    EngineeringSample,  // ModelNumber keeps what it held; the name becomes "Engineering Sample"
 };
 
-struct ModelNumberRule {
-    bool (*when)(const CCpuInfo&);
+// The number: brandScale x BrandNN + cmpCapScale x CmpCap + offset.
+struct Number {
+    int32_t brandScale;
+    int32_t offset;
+    int32_t cmpCapScale = 0;
+};
+
+struct ModelNumberRow {
+    Match match;
     Write write;
-    const char* format;
-    int32_t (*value)(const CCpuInfo&);  // null unless Formatted
-    bool powerSuffix;                   // append " HE" or " SE" by the power limit
+    const char* before = "";
+    Number number = {0, 0};
+    const char* after = "";
+    bool powerSuffix = false;  // append " HE" or " SE" by the power limit
 };
-
-#define AMD_VALUE(expression) [](const CCpuInfo& r) -> int32_t { return (expression); }
 
 // Extended model 0 to 3, by brand identifier.
-const ModelNumberRule kFirstGeneration[] = {
-    {AMD_WHEN(r.BrandId == 0), Write::Nothing, nullptr, nullptr, false},
-    {AMD_WHEN(In(r.BrandId, {4, 5, 8, 9, 29, 30, 32})), Write::Formatted, " %d00+", AMD_VALUE(r.BrandNN + 22), false},
-    {AMD_WHEN(r.BrandId == 6 && r.MaxMultiplier == 14.0), Write::Fixed, "-62", nullptr, false},
-    {AMD_WHEN(r.BrandId == 6 && r.MaxMultiplier == 13.0), Write::Fixed, "-60", nullptr, false},
-    {AMD_WHEN(r.BrandId == 6), Write::Fixed, "", nullptr, false},
-    {AMD_WHEN(In(r.BrandId, {10, 11})), Write::Formatted, "-%d", AMD_VALUE(r.BrandNN + 22), false},
-    {AMD_WHEN(Between(r.BrandId, 12, 15)), Write::Formatted, " 1%d", AMD_VALUE(2 * r.BrandNN + 38), false},
-    {AMD_WHEN(Between(r.BrandId, 16, 19)), Write::Formatted, " 2%d", AMD_VALUE(2 * r.BrandNN + 38), false},
-    {AMD_WHEN(Between(r.BrandId, 20, 23)), Write::Formatted, " 8%d", AMD_VALUE(2 * r.BrandNN + 38), false},
-    {AMD_WHEN(r.BrandId == 24), Write::Formatted, " %d00+", AMD_VALUE(r.BrandNN + 9), false},
-    {AMD_WHEN(In(r.BrandId, {33, 34, 35, 38})), Write::Formatted, " %d00+", AMD_VALUE(r.BrandNN + 24), false},
-    {AMD_WHEN(r.BrandId == 36), Write::Formatted, "-%d", AMD_VALUE(r.BrandNN + 24), false},
-    {AMD_WHEN(In(r.BrandId, {41, 44, 45, 46, 47, 56})), Write::Formatted, " 1%d", AMD_VALUE(5 * r.BrandNN + 45), false},
-    {AMD_WHEN(In(r.BrandId, {42, 48, 49, 50, 51, 57})), Write::Formatted, " 2%d", AMD_VALUE(5 * r.BrandNN + 45), false},
-    {AMD_WHEN(In(r.BrandId, {43, 52, 53, 54, 55, 58})), Write::Formatted, " 8%d", AMD_VALUE(5 * r.BrandNN + 45), false},
-    {nullptr, Write::Fixed, "", nullptr, false},
+constexpr ModelNumberRow kFirstGeneration[] = {
+    {When().BrandId(0), Write::Nothing},
+    {When().BrandId(OneOf(4, 5, 8, 9, 29, 30, 32)), Write::Number, " ", {1, 22}, "00+"},
+    {When().BrandId(6).MaxMultiplier(14), Write::Fixed, "-62"},
+    {When().BrandId(6).MaxMultiplier(13), Write::Fixed, "-60"},
+    {When().BrandId(6), Write::Fixed, ""},
+    {When().BrandId(OneOf(10, 11)), Write::Number, "-", {1, 22}},
+    {When().BrandId(Between(12, 15)), Write::Number, " 1", {2, 38}},
+    {When().BrandId(Between(16, 19)), Write::Number, " 2", {2, 38}},
+    {When().BrandId(Between(20, 23)), Write::Number, " 8", {2, 38}},
+    {When().BrandId(24), Write::Number, " ", {1, 9}, "00+"},
+    {When().BrandId(OneOf(33, 34, 35, 38)), Write::Number, " ", {1, 24}, "00+"},
+    {When().BrandId(36), Write::Number, "-", {1, 24}},
+    {When().BrandId(OneOf(41, 44, 45, 46, 47, 56)), Write::Number, " 1", {5, 45}},
+    {When().BrandId(OneOf(42, 48, 49, 50, 51, 57)), Write::Number, " 2", {5, 45}},
+    {When().BrandId(OneOf(43, 52, 53, 54, 55, 58)), Write::Number, " 8", {5, 45}},
+    {Always(), Write::Fixed, ""},
 };
 
 // Extended model 4 and above, by package type (0 mobile S1, 1 server F, others desktop) and brand.
-const ModelNumberRule kLaterGenerations[] = {
-    {AMD_WHEN(r.PackageType == 0 && r.BrandId == 2 && r.CoresPerPackage == 2), Write::Formatted, " TL-%d", AMD_VALUE(r.BrandNN + 29), false},
-    {AMD_WHEN(r.PackageType == 0 && r.BrandId == 2), Write::Formatted, " MK-%d", AMD_VALUE(r.BrandNN + 29), false},
-    {AMD_WHEN(r.PackageType == 0), Write::Nothing, nullptr, nullptr, false},
-    {AMD_WHEN(r.PackageType == 1 && r.BrandId == 1), Write::Formatted, " 22%d", AMD_VALUE(r.BrandNN - 1), true},
-    {AMD_WHEN(r.PackageType == 1 && r.BrandId == 4), Write::Formatted, " 82%d", AMD_VALUE(r.BrandNN - 1), true},
-    {AMD_WHEN(r.PackageType == 1), Write::Nothing, nullptr, nullptr, false},
-    {AMD_WHEN(r.BrandId == 1), Write::Formatted, " 12%d", AMD_VALUE(r.BrandNN - 1), true},
-    {AMD_WHEN(In(r.BrandId, {4, 6})), Write::Formatted, " %d00+", AMD_VALUE(10 * r.CmpCap + r.BrandNN + 15), false},
-    {AMD_WHEN(r.BrandId == 5), Write::Formatted, "-%d", AMD_VALUE(r.BrandNN + 57), false},
-    {nullptr, Write::EngineeringSample, nullptr, nullptr, false},
+constexpr ModelNumberRow kLaterGenerations[] = {
+    {When().PackageType(0).BrandId(2).Cores(2), Write::Number, " TL-", {1, 29}},
+    {When().PackageType(0).BrandId(2), Write::Number, " MK-", {1, 29}},
+    {When().PackageType(0), Write::Nothing},
+    {When().PackageType(1).BrandId(1), Write::Number, " 22", {1, -1}, "", true},
+    {When().PackageType(1).BrandId(4), Write::Number, " 82", {1, -1}, "", true},
+    {When().PackageType(1), Write::Nothing},
+    {When().BrandId(1), Write::Number, " 12", {1, -1}, "", true},
+    {When().BrandId(OneOf(4, 6)), Write::Number, " ", {1, 15, 10}, "00+"},
+    {When().BrandId(5), Write::Number, "-", {1, 57}},
+    {Always(), Write::EngineeringSample},
 };
 
-#undef AMD_VALUE
+constexpr TableChoice<ModelNumberRow> kModelNumberTables[] = {
+    {When().ExtModel(AtMost(3)), kFirstGeneration},
+    {Always(), kLaterGenerations},
+};
+
+// The power suffix by power limit.
+struct PowerSuffix {
+    int32_t key;
+    const char* text;
+};
+constexpr PowerSuffix kPowerSuffixes[] = {{6, " HE"}, {12, " SE"}};
+
+void ApplyModelNumberRow(CCpuInfo& r, const ModelNumberRow& row) {
+    switch (row.write) {
+        case Write::Nothing: return;
+        case Write::EngineeringSample: CopyText(r.CpuName, "Engineering Sample"); return;
+        case Write::Fixed: CopyText(r.ModelNumber, row.before); break;
+        case Write::Number: {
+            const Number& n = row.number;
+            FormatText(r.ModelNumber, "%s%d%s", row.before, n.brandScale * r.BrandNN + n.cmpCapScale * r.CmpCap + n.offset,
+                       row.after);
+            break;
+        }
+    }
+    if (!row.powerSuffix) return;
+    if (const PowerSuffix* suffix = FindByKey(kPowerSuffixes, r.PwrLmt)) {
+        char number[sizeof r.ModelNumber];
+        CopyText(number, r.ModelNumber);
+        FormatText(r.ModelNumber, "%s%s", number, suffix->text);
+    }
+}
 
 }  // namespace
 
 void CCpuInfo::FormatAmdModelNumber() {
-    const ModelNumberRule* row =
-        (ExtModel < 4) ? FirstMatch(kFirstGeneration, *this) : FirstMatch(kLaterGenerations, *this);
-    if (!row) return;
+    if (const ModelNumberRow* row = FirstMatchIn(kModelNumberTables, *this)) ApplyModelNumberRow(*this, *row);
+}
 
-    switch (row->write) {
-        case Write::Nothing:
-            return;
-        case Write::EngineeringSample:
-            CopyText(CpuName, "Engineering Sample");
-            return;
-        case Write::Fixed:
-            CopyText(ModelNumber, row->format);
-            break;
-        case Write::Formatted:
-            // The formats above each hold exactly one %d.
-            FormatText(ModelNumber, row->format, row->value(*this));
-            break;
-    }
-
-    if (row->powerSuffix) {
-        if (PwrLmt == 6) AppendText(ModelNumber, " HE");
-        else if (PwrLmt == 12) AppendText(ModelNumber, " SE");
-    }
+const RuleTableList& AmdFamily15ModelNumberTables() {
+    static constexpr RuleTable kTables[] = {
+        CPUINFO_RULE_TABLE(kModelNumberTables), CPUINFO_RULE_TABLE(kFirstGeneration),
+        CPUINFO_RULE_TABLE(kLaterGenerations), CPUINFO_KEY_TABLE(kPowerSuffixes),
+    };
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

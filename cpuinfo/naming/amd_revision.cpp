@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 
@@ -17,7 +18,7 @@ struct AmdRevision {
 };
 
 // Keyed by Ext1Eax.
-const AmdRevision kFamily15Revisions[] = {
+constexpr AmdRevision kFamily15Revisions[] = {
     {0x00000F40, "SH-B0", 193.0, 105.9},
     {0x00000F50, "SH-B0", 193.0, 105.9},
     {0x00000F51, "SH-B3", 193.0, 105.9},
@@ -60,7 +61,7 @@ const AmdRevision kFamily15Revisions[] = {
 };
 
 // Keyed by CPUID 1 EAX AND 0xFFF (family, model, stepping).
-const AmdRevision kOlderRevisions[] = {
+constexpr AmdRevision kOlderRevisions[] = {
     {0x561, "B", 162.0, 8.8},
     {0x562, "C", 162.0, 8.8},
     {0x570, "A", 68.0, 8.8},
@@ -97,4 +98,10 @@ void CCpuInfo::IdentifyAmdRevision() {
     } else {
         CopyText(RevisionName, "");  // die size and transistor count keep what they held
     }
+}
+
+const RuleTableList& AmdRevisionTables() {
+    static constexpr RuleTable kTables[] = {CPUINFO_KEY_TABLE(kFamily15Revisions), CPUINFO_KEY_TABLE(kOlderRevisions)};
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

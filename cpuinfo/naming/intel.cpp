@@ -4,285 +4,254 @@
 #include <cstring>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/naming/name_row.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
-#include "cpuinfo/text.h"
 
 namespace {
 
-using Record = CCpuInfo;
+// The platform identifier is three bits; before the register step reads it, it is -1, which counts
+// as odd.
+constexpr Values kOddPlatform = OneOf(-1, 1, 3, 5, 7);
 
-// Marks a row whose socket is the NetBurst socket, chosen by the platform identifier.
-const char kNetBurstSocket[] = "<NetBurst>";
+constexpr NameRow kFamily3[] = {{Always(), "386", "", ""}};
 
-struct IntelRow {
-    bool (*when)(const Record&);  // null: always
-    const char* name;
-    const char* socket;
-    const char* process;
-    void (*also)(Record&);        // side effects; null when none
+constexpr NameRow kFamily4[] = {
+    {When().Model(OneOf(0, 1)), "486DX", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {When().Model(2), "486SX", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {When().Model(3), "486DX2", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {When().Model(4), "486SL", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {When().Model(5), "486SX2", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {When().Model(6), "486", "", ""},
+    {When().Model(7), "486DX2 WB", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {When().Model(8), "486DX4", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {When().Model(9), "486DX4 WB", "", "", Core::None, kNoFlags, UnifiedL1(8)},
+    {Always(), "486", "", ""},
 };
 
-#define WHEN(condition) [](const Record& r) -> bool { return (condition); }
-#define ALSO(effects) [](Record& r) { effects; }
-
-bool Brand(const Record& r, const char* text) { return std::strstr(r.BrandString, text) != nullptr; }
-// The platform identifier before the register step is -1, which counts as odd.
-bool PlatformOdd(const Record& r) { return r.PlatformId % 2 != 0; }
-bool ModelIs(const Record& r, int32_t model) { return r.Model == model; }
-
-void Core1(Record& r) { r.CoreCode = Core::P6; }
-void Core1Half(Record& r) { r.CoreCode = Core::P6; r.L2HalfSpeed = 1; }
-void Core3(Record& r) { r.CoreCode = Core::Coppermine; }
-void Core4(Record& r) { r.CoreCode = Core::Tualatin; }
-void Core4Variable(Record& r) { r.CoreCode = Core::Tualatin; r.VariableClock = 1; }
-void Core7(Record& r) { r.CoreCode = Core::Banias; }
-void Core7Variable(Record& r) { r.CoreCode = Core::Banias; r.VariableClock = 1; }
-void Core8(Record& r) { r.CoreCode = Core::Dothan; }
-void Core8Variable(Record& r) { r.CoreCode = Core::Dothan; r.VariableClock = 1; }
-void Core5(Record& r) { r.CoreCode = Core::Willamette; }
-void Core6(Record& r) { r.CoreCode = Core::NetBurst; }
-void Core6Variable(Record& r) { r.CoreCode = Core::NetBurst; r.VariableClock = 1; }
-
-void L1Unified8(Record& r) { r.L1UnifiedSize = 8; }
-void L1Both8(Record& r) { r.L1CodeSize = 8; r.L1DataSize = 8; }
-void L1Both16(Record& r) { r.L1CodeSize = 16; r.L1DataSize = 16; }
-
-const IntelRow kFamily3[] = {{nullptr, "386", "", "", nullptr}};
-
-const IntelRow kFamily4[] = {
-    {WHEN(r.Model == 0 || r.Model == 1), "486DX", "", "", L1Unified8},
-    {WHEN(r.Model == 2), "486SX", "", "", L1Unified8},
-    {WHEN(r.Model == 3), "486DX2", "", "", L1Unified8},
-    {WHEN(r.Model == 4), "486SL", "", "", L1Unified8},
-    {WHEN(r.Model == 5), "486SX2", "", "", L1Unified8},
-    {WHEN(r.Model == 6), "486", "", "", nullptr},
-    {WHEN(r.Model == 7), "486DX2 WB", "", "", L1Unified8},
-    {WHEN(r.Model == 8), "486DX4", "", "", L1Unified8},
-    {WHEN(r.Model == 9), "486DX4 WB", "", "", L1Unified8},
-    {nullptr, "486", "", "", nullptr},
+// Processor type 1 is an OverDrive part.
+constexpr NameRow kFamily5[] = {
+    {When().Model(OneOf(0, 1)).ProcessorType(1), "Pentium OverDrive", "", "0.80", Core::None, kNoFlags, SplitL1(8, 8)},
+    {When().Model(OneOf(0, 1)), "Pentium (P5)", "", "0.80", Core::None, kNoFlags, SplitL1(8, 8)},
+    {When().Model(2).ProcessorType(1), "Pentium OverDrive", "", "0.35", Core::None, kNoFlags, SplitL1(8, 8)},
+    {When().Model(2), "Pentium (P54C)", "", "0.50/0.35", Core::None, kNoFlags, SplitL1(8, 8)},
+    {When().Model(3), "Pentium OverDrive (P24T)", "", "0.35", Core::None, kNoFlags, SplitL1(8, 8)},
+    {When().Model(4).ProcessorType(1), "Pentium MMX OverDrive", "", "0.35", Core::None, kNoFlags, SplitL1(16, 16)},
+    {When().Model(4), "Pentium MMX (P55C)", "", "0.35", Core::None, kNoFlags, SplitL1(16, 16)},
+    {When().Model(OneOf(5, 6)), "Pentium OverDrive", "", "", Core::None, kNoFlags, SplitL1(8, 8)},
+    {When().Model(7), "Pentium (P54C)", "", "0.35", Core::None, kNoFlags, SplitL1(8, 8)},
+    {When().Model(8), "Pentium MMX (P55)", "", "0.25", Core::None, kNoFlags, SplitL1(16, 16)},
+    {Always(), "Pentium", "", ""},
 };
 
-const IntelRow kFamily5[] = {
-    {WHEN((r.Model == 0 || r.Model == 1) && r.ProcessorType == 1), "Pentium OverDrive", "", "0.80", L1Both8},
-    {WHEN(r.Model == 0 || r.Model == 1), "Pentium (P5)", "", "0.80", L1Both8},
-    {WHEN(r.Model == 2 && r.ProcessorType == 1), "Pentium OverDrive", "", "0.35", L1Both8},
-    {WHEN(r.Model == 2), "Pentium (P54C)", "", "0.50/0.35", L1Both8},
-    {WHEN(r.Model == 3), "Pentium OverDrive (P24T)", "", "0.35", L1Both8},
-    {WHEN(r.Model == 4 && r.ProcessorType == 1), "Pentium MMX OverDrive", "", "0.35", L1Both16},
-    {WHEN(r.Model == 4), "Pentium MMX (P55C)", "", "0.35", L1Both16},
-    {WHEN(r.Model == 5 || r.Model == 6), "Pentium OverDrive", "", "", L1Both8},
-    {WHEN(r.Model == 7), "Pentium (P54C)", "", "0.35", L1Both8},
-    {WHEN(r.Model == 8), "Pentium MMX (P55)", "", "0.25", L1Both16},
-    {nullptr, "Pentium", "", "", nullptr},
-};
-
-const IntelRow kFamily7[] = {{nullptr, "Itanium (Merced)", "", "", nullptr}};
+constexpr NameRow kFamily7[] = {{Always(), "Itanium (Merced)", "", ""}};
 
 // Core 2 at 65 nm: family 6 model 15, and extended model 1 model 6.
-const IntelRow kCore2At65nm[] = {
-    {WHEN(r.CoresPerPackage == 4 && Brand(r, "Xeon")), "Xeon (Clovertown)", "LGA771", "0.065", Core8Variable},
-    {WHEN(r.CoresPerPackage == 4 && (Brand(r, "2.66") || Brand(r, "2.93"))), "Core 2 Extreme (Kentsfield)", "LGA775",
-     "0.065", Core8Variable},
-    {WHEN(r.CoresPerPackage == 4), "Core 2 Quad (Kentsfield)", "LGA775", "0.065", Core8Variable},
-    {WHEN(Brand(r, "Xeon") && Brand(r, " 30")), "Xeon (Conroe)", "LGA775", "0.065", Core8Variable},
-    {WHEN(r.PlatformId == 2 || r.ProcessorCount == 4 || Brand(r, "Xeon")), "Xeon (Woodcrest)", "LGA771", "0.065",
-     Core8Variable},
-    {WHEN(Brand(r, "2.93")), "Core 2 Extreme (Conroe)", "LGA775", "0.065", Core8Variable},
-    {WHEN(r.CoresPerPackage == 2 && r.PlatformId == 5), "Core 2 Duo (Merom)", "Socket 479", "0.065", Core8Variable},
-    {WHEN(r.CoresPerPackage == 2 && r.L2Size <= 1024), "Pentium DC (Conroe-1M)", "LGA775", "0.065", Core8Variable},
-    {WHEN(r.CoresPerPackage == 2 && r.L2Size <= 2048), "Core 2 Duo (Allendale)", "LGA775", "0.065", Core8Variable},
-    {WHEN(r.CoresPerPackage == 2), "Core 2 Duo (Conroe)", "LGA775", "0.065", Core8Variable},
-    {WHEN(r.PlatformId == 5), "Celeron (Merom-L)", "Socket 479", "0.065", Core8Variable},
-    {nullptr, "Celeron (Conroe-L)", "LGA775", "0.065", Core8Variable},
+constexpr NameRow kCore2At65nm[] = {
+    {When().Cores(4).Brand("Xeon"), "Xeon (Clovertown)", "LGA771", "0.065", Core::Dothan, kVariableClock},
+    {When().Cores(4).Brand("2.66"), "Core 2 Extreme (Kentsfield)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().Cores(4).Brand("2.93"), "Core 2 Extreme (Kentsfield)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().Cores(4), "Core 2 Quad (Kentsfield)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().Brand("Xeon").Brand(" 30"), "Xeon (Conroe)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().PlatformId(2), "Xeon (Woodcrest)", "LGA771", "0.065", Core::Dothan, kVariableClock},
+    {When().Processors(4), "Xeon (Woodcrest)", "LGA771", "0.065", Core::Dothan, kVariableClock},
+    {When().Brand("Xeon"), "Xeon (Woodcrest)", "LGA771", "0.065", Core::Dothan, kVariableClock},
+    {When().Brand("2.93"), "Core 2 Extreme (Conroe)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().Cores(2).PlatformId(5), "Core 2 Duo (Merom)", "Socket 479", "0.065", Core::Dothan, kVariableClock},
+    {When().Cores(2).L2(AtMost(1024)), "Pentium DC (Conroe-1M)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().Cores(2).L2(AtMost(2048)), "Core 2 Duo (Allendale)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().Cores(2), "Core 2 Duo (Conroe)", "LGA775", "0.065", Core::Dothan, kVariableClock},
+    {When().PlatformId(5), "Celeron (Merom-L)", "Socket 479", "0.065", Core::Dothan, kVariableClock},
+    {Always(), "Celeron (Conroe-L)", "LGA775", "0.065", Core::Dothan, kVariableClock},
 };
 
 // Family 6 extended model 1 model 7: 45 nm.
-const IntelRow kPenryn[] = {
-    {WHEN(r.CoresPerPackage == 4 && Brand(r, "Xeon")), "Xeon (Penryn)", "LGA771", "0.045", Core8Variable},
-    {WHEN(r.CoresPerPackage == 4 && Brand(r, "3.33")), "Core 2 Extreme (Yorkfield)", "LGA775", "0.045", Core8Variable},
-    {WHEN(r.CoresPerPackage == 4), "Core 2 Quad (Yorkfield)", "LGA775", "0.045", Core8Variable},
-    {nullptr, "Core 2 Duo (Wolfdale)", "LGA775", "0.045", Core8Variable},
+constexpr NameRow kPenryn[] = {
+    {When().Cores(4).Brand("Xeon"), "Xeon (Penryn)", "LGA771", "0.045", Core::Dothan, kVariableClock},
+    {When().Cores(4).Brand("3.33"), "Core 2 Extreme (Yorkfield)", "LGA775", "0.045", Core::Dothan, kVariableClock},
+    {When().Cores(4), "Core 2 Quad (Yorkfield)", "LGA775", "0.045", Core::Dothan, kVariableClock},
+    {Always(), "Core 2 Duo (Wolfdale)", "LGA775", "0.045", Core::Dothan, kVariableClock},
 };
 
 // Family 6 with extended model other than 1, by model. Rows of one model stand together, in order.
-const IntelRow kFamily6[] = {
-    {WHEN(ModelIs(r, 0)), "Pentium Pro (P6)", "Socket 8", "0.60", Core1},
-    {WHEN(ModelIs(r, 1) && r.Stepping <= 2), "Pentium Pro (P6)", "Socket 8", "0.60", Core1},
-    {WHEN(ModelIs(r, 1)), "Pentium Pro (P6)", "Socket 8", "0.35", Core1},
-    {WHEN(ModelIs(r, 2)), "Pentium Pro (P6)", "Socket 8", "0.35", Core1},
-    {WHEN(ModelIs(r, 3) && r.ProcessorType == 1), "Pentium II OverDrive", "", "0.25", Core1},
-    {WHEN(ModelIs(r, 3)), "Pentium II (Klamath)", "Slot 1", "0.28", Core1Half},
-    {WHEN(ModelIs(r, 4)), "OverDrive", "", "", nullptr},
-    {WHEN(ModelIs(r, 5) && r.L2Size > 512), "Pentium II Xeon (Deschutes)", "Slot 2", "0.25", Core1},
-    {WHEN(ModelIs(r, 5) && r.L2Size == 512 && r.ProcessorType == 1), "Pentium II OverDrive", "", "0.25", Core1Half},
-    {WHEN(ModelIs(r, 5) && r.L2Size == 512), "Pentium II (Deschutes)", "Slot 1", "0.25", Core1Half},
-    {WHEN(ModelIs(r, 5) && r.L2Size == 0), "Celeron (Covinton)", "Slot 1", "0.25", Core1},
-    {WHEN(ModelIs(r, 5)), "", "", "0.25", Core1},
-    {WHEN(ModelIs(r, 6) && (r.Stepping == 10 || r.Stepping == 13) && r.L2Size == 256), "Mobile Pentium II (Dixon)",
-     "Mobile Module", "0.25", Core1},
-    {WHEN(ModelIs(r, 6) && (r.Stepping == 10 || r.Stepping == 13) && r.L2Size == 128),
-     "Mobile Celeron (Dixon-128K)", "Mobile Module", "0.25", Core1},
-    {WHEN(ModelIs(r, 6)), "Celeron (Mendocino)", "Socket 370", "0.25", Core1},
-    {WHEN(ModelIs(r, 7) && r.L2Size == 1024), "Pentium III Xeon (Tanner)", "Slot 2", "0.25", Core1},
-    {WHEN(ModelIs(r, 7)), "Pentium III (Katmai)", "Slot 1", "0.25", Core1Half},
-    {WHEN(ModelIs(r, 8) && r.BrandId == 3), "Pentium III Xeon (Cascades)", "Slot 2", "0.18", Core3},
-    {WHEN(ModelIs(r, 8) && r.L2Size == 256 && PlatformOdd(r)), "Mobile Pentium III (Coppermine)", "Mobile Module",
-     "0.18", Core3},
-    {WHEN(ModelIs(r, 8) && r.L2Size == 256 && r.PlatformId == 0), "Pentium III (Coppermine)", "Slot 1", "0.18", Core3},
-    {WHEN(ModelIs(r, 8) && r.L2Size == 256), "Pentium III (Coppermine)", "Socket 370", "0.18", Core3},
-    {WHEN(ModelIs(r, 8) && r.L2Size <= 128 && PlatformOdd(r)), "Mobile Celeron (Coppermine-128K)", "Mobile Module",
-     "0.18", Core3},
-    {WHEN(ModelIs(r, 8) && r.L2Size <= 128), "Celeron (Coppermine-128K)", "Socket 370", "0.18", Core3},
-    {WHEN(ModelIs(r, 8)), "", "", "0.18", Core3},
-    {WHEN(ModelIs(r, 9) && r.L2Size == 1024), "Pentium M (Banias)", "Socket 479", "0.13", Core7Variable},
-    {WHEN(ModelIs(r, 9)), "Celeron M (Banias-512K)", "Socket 479", "0.13", Core7},
-    {WHEN(ModelIs(r, 10)), "Pentium III Xeon (Cascades)", "", "0.18", Core3},
+constexpr NameRow kFamily6[] = {
+    {When().Model(0), "Pentium Pro (P6)", "Socket 8", "0.60", Core::P6},
+    {When().Model(1).Stepping(AtMost(2)), "Pentium Pro (P6)", "Socket 8", "0.60", Core::P6},
+    {When().Model(1), "Pentium Pro (P6)", "Socket 8", "0.35", Core::P6},
+    {When().Model(2), "Pentium Pro (P6)", "Socket 8", "0.35", Core::P6},
+    {When().Model(3).ProcessorType(1), "Pentium II OverDrive", "", "0.25", Core::P6},
+    {When().Model(3), "Pentium II (Klamath)", "Slot 1", "0.28", Core::P6, kHalfSpeedL2},
+    {When().Model(4), "OverDrive", "", ""},
+    {When().Model(5).L2(Above(512)), "Pentium II Xeon (Deschutes)", "Slot 2", "0.25", Core::P6},
+    {When().Model(5).L2(512).ProcessorType(1), "Pentium II OverDrive", "", "0.25", Core::P6, kHalfSpeedL2},
+    {When().Model(5).L2(512), "Pentium II (Deschutes)", "Slot 1", "0.25", Core::P6, kHalfSpeedL2},
+    {When().Model(5).L2(0), "Celeron (Covinton)", "Slot 1", "0.25", Core::P6},
+    {When().Model(5), "", "", "0.25", Core::P6},
+    {When().Model(6).Stepping(OneOf(10, 13)).L2(256), "Mobile Pentium II (Dixon)", "Mobile Module", "0.25",
+     Core::P6},
+    {When().Model(6).Stepping(OneOf(10, 13)).L2(128), "Mobile Celeron (Dixon-128K)", "Mobile Module", "0.25",
+     Core::P6},
+    {When().Model(6), "Celeron (Mendocino)", "Socket 370", "0.25", Core::P6},
+    {When().Model(7).L2(1024), "Pentium III Xeon (Tanner)", "Slot 2", "0.25", Core::P6},
+    {When().Model(7), "Pentium III (Katmai)", "Slot 1", "0.25", Core::P6, kHalfSpeedL2},
+    {When().Model(8).BrandId(3), "Pentium III Xeon (Cascades)", "Slot 2", "0.18", Core::Coppermine},
+    {When().Model(8).L2(256).PlatformId(kOddPlatform), "Mobile Pentium III (Coppermine)", "Mobile Module", "0.18",
+     Core::Coppermine},
+    {When().Model(8).L2(256).PlatformId(0), "Pentium III (Coppermine)", "Slot 1", "0.18", Core::Coppermine},
+    {When().Model(8).L2(256), "Pentium III (Coppermine)", "Socket 370", "0.18", Core::Coppermine},
+    {When().Model(8).L2(AtMost(128)).PlatformId(kOddPlatform), "Mobile Celeron (Coppermine-128K)", "Mobile Module",
+     "0.18", Core::Coppermine},
+    {When().Model(8).L2(AtMost(128)), "Celeron (Coppermine-128K)", "Socket 370", "0.18", Core::Coppermine},
+    {When().Model(8), "", "", "0.18", Core::Coppermine},
+    {When().Model(9).L2(1024), "Pentium M (Banias)", "Socket 479", "0.13", Core::Banias, kVariableClock},
+    {When().Model(9), "Celeron M (Banias-512K)", "Socket 479", "0.13", Core::Banias},
+    {When().Model(10), "Pentium III Xeon (Cascades)", "", "0.18", Core::Coppermine},
     // Model 11: the brand identifier decides before the cache size does.
-    {WHEN(ModelIs(r, 11) && r.BrandId == 7), "Mobile Celeron (Tualatin)", "Mobile Module", "0.13", Core4Variable},
-    {WHEN(ModelIs(r, 11) && r.BrandId == 6), "Mobile Pentium III-M (Tualatin)", "Mobile Module", "0.13", Core4Variable},
-    {WHEN(ModelIs(r, 11) && r.BrandId == 3 && r.Stepping >= 1), "Celeron (Tualatin)", "Socket 370", "0.13", Core4},
-    {WHEN(ModelIs(r, 11) && r.L2Size == 512), "Pentium III-S (Tualatin)", "Socket 370", "0.13", Core4},
-    {WHEN(ModelIs(r, 11) && (r.BrandId == 4 || r.BrandId == 2)), "Pentium III (Tualatin)", "Socket 370", "0.13", Core4},
-    {WHEN(ModelIs(r, 11)), "Celeron (Tualatin)", "Socket 370", "0.13", Core4},
-    {WHEN((ModelIs(r, 12) || ModelIs(r, 13)) && r.L2Size == 1024), "Celeron M (Dothan-1024K)", "Socket 479", "0.09",
-     Core8},
-    {WHEN(ModelIs(r, 12) || ModelIs(r, 13)), "Pentium M (Dothan)", "Socket 479", "0.09", Core8Variable},
-    {WHEN(ModelIs(r, 14) && (r.ProcessorCount == 4 || Brand(r, "Xeon"))), "Xeon (Sossaman)", "Socket 479", "0.065",
-     Core8Variable},
-    {WHEN(ModelIs(r, 14) && r.L2Size == 1024 && r.CoresPerPackage == 2), "Pentium Dual Core (Yonah)", "Socket 479",
-     "0.065", Core8Variable},
-    {WHEN(ModelIs(r, 14) && r.L2Size == 1024), "Celeron M (Yonah)", "Socket 479", "0.065", Core8Variable},
-    {WHEN(ModelIs(r, 14) && r.CoresPerPackage == 2), "Core Duo (Yonah DC)", "Socket 479", "0.065", Core8Variable},
-    {WHEN(ModelIs(r, 14)), "Core Solo (Yonah SC)", "Socket 479", "0.065", Core8Variable},
+    {When().Model(11).BrandId(7), "Mobile Celeron (Tualatin)", "Mobile Module", "0.13", Core::Tualatin,
+     kVariableClock},
+    {When().Model(11).BrandId(6), "Mobile Pentium III-M (Tualatin)", "Mobile Module", "0.13", Core::Tualatin,
+     kVariableClock},
+    {When().Model(11).BrandId(3).Stepping(AtLeast(1)), "Celeron (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+    {When().Model(11).L2(512), "Pentium III-S (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+    {When().Model(11).BrandId(OneOf(2, 4)), "Pentium III (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+    {When().Model(11), "Celeron (Tualatin)", "Socket 370", "0.13", Core::Tualatin},
+    {When().Model(OneOf(12, 13)).L2(1024), "Celeron M (Dothan-1024K)", "Socket 479", "0.09", Core::Dothan},
+    {When().Model(OneOf(12, 13)), "Pentium M (Dothan)", "Socket 479", "0.09", Core::Dothan, kVariableClock},
+    {When().Model(14).Processors(4), "Xeon (Sossaman)", "Socket 479", "0.065", Core::Dothan, kVariableClock},
+    {When().Model(14).Brand("Xeon"), "Xeon (Sossaman)", "Socket 479", "0.065", Core::Dothan, kVariableClock},
+    {When().Model(14).L2(1024).Cores(2), "Pentium Dual Core (Yonah)", "Socket 479", "0.065", Core::Dothan,
+     kVariableClock},
+    {When().Model(14).L2(1024), "Celeron M (Yonah)", "Socket 479", "0.065", Core::Dothan, kVariableClock},
+    {When().Model(14).Cores(2), "Core Duo (Yonah DC)", "Socket 479", "0.065", Core::Dothan, kVariableClock},
+    {When().Model(14), "Core Solo (Yonah SC)", "Socket 479", "0.065", Core::Dothan, kVariableClock},
 };
 
-const IntelRow kWillamette[] = {
-    {WHEN((r.BrandId == 11 && r.Stepping < 3) || r.BrandId == 12), "Xeon MP (Foster MP)", "Socket 603", "0.18", Core5},
-    {WHEN(r.BrandId == 14 || r.BrandId == 11), "Xeon (Foster)", "Socket 603", "0.18", Core5},
-    {WHEN(r.L2Size == 128), "Celeron (Willamette-128K)", "Socket 478", "0.18", Core5},
-    {WHEN(r.Model == 1), "Pentium 4 (Willamette)", "Socket 478", "0.18", Core5},
-    {nullptr, "Pentium 4 (Willamette)", "Socket 423", "0.18", Core5},
+constexpr NameRow kWillamette[] = {
+    {When().BrandId(11).Stepping(Below(3)), "Xeon MP (Foster MP)", "Socket 603", "0.18", Core::Willamette},
+    {When().BrandId(12), "Xeon MP (Foster MP)", "Socket 603", "0.18", Core::Willamette},
+    {When().BrandId(OneOf(11, 14)), "Xeon (Foster)", "Socket 603", "0.18", Core::Willamette},
+    {When().L2(128), "Celeron (Willamette-128K)", "Socket 478", "0.18", Core::Willamette},
+    {When().Model(1), "Pentium 4 (Willamette)", "Socket 478", "0.18", Core::Willamette},
+    {Always(), "Pentium 4 (Willamette)", "Socket 423", "0.18", Core::Willamette},
 };
 
-bool MobileNorthwood(const Record& r) { return r.BrandId == 14 || r.BrandId == 15; }
+// Brands 14 and 15 are the mobile Northwood parts.
+constexpr Values kMobileNorthwood = OneOf(14, 15);
 
-const IntelRow kNorthwood[] = {
-    {WHEN(r.BrandId == 12), "Xeon MP (Gallatin)", "Socket 603/604", "0.13", Core6},
-    {WHEN(r.BrandId == 11), "Xeon (Prestonia)", "Socket 603/604", "0.13", Core6},
-    {WHEN(r.BrandId == 9 && r.L3Size == 2048), "Pentium 4 XE (Gallatin)", kNetBurstSocket, "0.13", Core6},
-    {WHEN(r.L2Size == 256), "Mobile Celeron (Northwood-256K)", "Socket 478", "0.13", Core6},
-    {WHEN(r.L2Size == 128 && Brand(r, "Pentium")), "Pentium 4 (Northwood-128K)", kNetBurstSocket, "0.13", Core6},
-    {WHEN(r.L2Size == 128), "Celeron (Northwood-128K)", kNetBurstSocket, "0.13", Core6},
-    {WHEN(MobileNorthwood(r) && r.LogicalPerCore >= 2), "Mobile Pentium 4 HT (Northwood)", kNetBurstSocket, "0.13",
-     Core6Variable},
-    {WHEN(MobileNorthwood(r) && r.BusClock >= 125.0), "Mobile Pentium 4 (Northwood)", kNetBurstSocket, "0.13",
-     Core6Variable},
-    {WHEN(MobileNorthwood(r)), "Mobile Pentium 4-M (Northwood)", kNetBurstSocket, "0.13", Core6Variable},
-    {WHEN(r.LogicalPerCore >= 2), "Pentium 4 HT (Northwood)", kNetBurstSocket, "0.13", Core6},
-    {nullptr, "Pentium 4 (Northwood)", kNetBurstSocket, "0.13", Core6},
+constexpr NameRow kNorthwood[] = {
+    {When().BrandId(12), "Xeon MP (Gallatin)", "Socket 603/604", "0.13", Core::NetBurst},
+    {When().BrandId(11), "Xeon (Prestonia)", "Socket 603/604", "0.13", Core::NetBurst},
+    {When().BrandId(9).L3(2048), "Pentium 4 XE (Gallatin)", kSocketByPlatform, "0.13", Core::NetBurst},
+    {When().L2(256), "Mobile Celeron (Northwood-256K)", "Socket 478", "0.13", Core::NetBurst},
+    {When().L2(128).Brand("Pentium"), "Pentium 4 (Northwood-128K)", kSocketByPlatform, "0.13", Core::NetBurst},
+    {When().L2(128), "Celeron (Northwood-128K)", kSocketByPlatform, "0.13", Core::NetBurst},
+    {When().BrandId(kMobileNorthwood).LogicalPerCore(AtLeast(2)), "Mobile Pentium 4 HT (Northwood)",
+     kSocketByPlatform, "0.13", Core::NetBurst, kVariableClock},
+    {When().BrandId(kMobileNorthwood).BusClock(AtLeast(125.0)), "Mobile Pentium 4 (Northwood)", kSocketByPlatform,
+     "0.13", Core::NetBurst, kVariableClock},
+    {When().BrandId(kMobileNorthwood), "Mobile Pentium 4-M (Northwood)", kSocketByPlatform, "0.13",
+     Core::NetBurst, kVariableClock},
+    {When().LogicalPerCore(AtLeast(2)), "Pentium 4 HT (Northwood)", kSocketByPlatform, "0.13", Core::NetBurst},
+    {Always(), "Pentium 4 (Northwood)", kSocketByPlatform, "0.13", Core::NetBurst},
 };
 
-// A Xeon by its caches and platform, before the desktop names.
-bool XeonDp(const Record& r) {
-    return !Brand(r, "Pentium") && r.L2Size >= 1024 && r.BrandId != 12 &&
-           (r.PlatformId <= 0 || r.BrandId == 11 || Brand(r, "Xeon"));
+// A dual-processor Xeon by its caches and platform, before the desktop names: no "Pentium" in the
+// brand string, an L2 of 1 MB or more, not the multiprocessor brand, and the platform, brand or
+// brand string of a Xeon.
+bool XeonDpPlatform(const CCpuInfo& r) {
+    if (r.BrandId == 12) return false;
+    return r.PlatformId <= 0 || r.BrandId == 11 || std::strstr(r.BrandString, "Xeon") != nullptr;
 }
-bool XeonMp(const Record& r) { return r.BrandId == 12 || Brand(r, "Xeon"); }
+constexpr Match kXeonDp = When().BrandLacks("Pentium").L2(AtLeast(1024)).And(XeonDpPlatform);
 
-const IntelRow kPrescott[] = {
-    {WHEN(XeonDp(r) && r.CoresPerPackage == 2), "Xeon (Paxville DP)", "Socket 604", "0.09", Core6},
-    {WHEN(XeonDp(r) && r.L2Size == 2048), "Xeon (Irwindale)", "Socket 604", "0.09", Core6},
-    {WHEN(XeonDp(r)), "Xeon (Nocona)", "Socket 604", "0.09", Core6},
-    {WHEN(XeonMp(r) && r.CoresPerPackage == 2), "Xeon (Paxville)", "Socket 604", "0.09", Core6},
-    // An L3 of -1 (no descriptor seen) is not 0: Potomac.
-    {WHEN(XeonMp(r) && r.L3Size == 0), "Xeon MP (Cranford)", "Socket 604", "0.09", Core6},
-    {WHEN(XeonMp(r)), "Xeon MP (Potomac)", "Socket 604", "0.09", Core6},
-    {WHEN(r.CoresPerPackage == 2 && r.LogicalPerCore == 2), "Pentium XE (Smithfield)", kNetBurstSocket, "0.09",
-     ALSO(r.CoreCode = Core::NetBurst; r.HasHtt = 1; r.IsDualCore = 1)},
-    {WHEN(r.CoresPerPackage == 2), "Pentium D (Smithfield)", kNetBurstSocket, "0.09",
-     ALSO(r.CoreCode = Core::NetBurst; r.HasHtt = 0; r.IsDualCore = 1)},
-    {WHEN(r.L2Size == 2048 && r.BusClock >= 266.6), "Pentium 4 XE (Prescott-2M)", kNetBurstSocket, "0.09", Core6},
-    {WHEN(r.L2Size == 2048), "Pentium 4 HT (Prescott-2M)", kNetBurstSocket, "0.09", Core6},
-    {WHEN(Brand(r, "obile Celeron") && r.L2Size == 256), "Mobile Celeron (Prescott-256K)", kNetBurstSocket, "0.09",
-     Core6},
-    {WHEN(Brand(r, "obile Celeron") && r.L2Size == 512), "Mobile Celeron (Prescott-512K)", kNetBurstSocket, "0.09",
-     Core6},
-    {WHEN(Brand(r, "Celeron") && r.L2Size == 256), "Celeron D (Prescott-256K)", kNetBurstSocket, "0.09", Core6},
-    {WHEN(Brand(r, "Celeron") && r.L2Size == 128), "Celeron D (Prescott-128K)", kNetBurstSocket, "0.09", Core6},
-    {WHEN(Brand(r, "obile") && r.LogicalPerCore >= 2), "Mobile Pentium 4 HT (Prescott)", kNetBurstSocket, "0.09",
-     Core6},
-    {WHEN(Brand(r, "obile")), "Mobile Pentium 4 (Prescott)", kNetBurstSocket, "0.09", Core6},
-    {WHEN(r.LogicalPerCore >= 2), "Pentium 4 HT (Prescott)", kNetBurstSocket, "0.09", Core6},
-    {nullptr, "Pentium 4 (Prescott)", kNetBurstSocket, "0.09", Core6},
+constexpr NameRow kPrescott[] = {
+    {kXeonDp.Cores(2), "Xeon (Paxville DP)", "Socket 604", "0.09", Core::NetBurst},
+    {kXeonDp.L2(2048), "Xeon (Irwindale)", "Socket 604", "0.09", Core::NetBurst},
+    {kXeonDp, "Xeon (Nocona)", "Socket 604", "0.09", Core::NetBurst},
+    // The multiprocessor Xeons: brand 12 or "Xeon" in the brand string. An L3 of -1 (no descriptor
+    // seen) is not 0: Potomac.
+    {When().BrandId(12).Cores(2), "Xeon (Paxville)", "Socket 604", "0.09", Core::NetBurst},
+    {When().Brand("Xeon").Cores(2), "Xeon (Paxville)", "Socket 604", "0.09", Core::NetBurst},
+    {When().BrandId(12).L3(0), "Xeon MP (Cranford)", "Socket 604", "0.09", Core::NetBurst},
+    {When().Brand("Xeon").L3(0), "Xeon MP (Cranford)", "Socket 604", "0.09", Core::NetBurst},
+    {When().BrandId(12), "Xeon MP (Potomac)", "Socket 604", "0.09", Core::NetBurst},
+    {When().Brand("Xeon"), "Xeon MP (Potomac)", "Socket 604", "0.09", Core::NetBurst},
+    {When().Cores(2).LogicalPerCore(2), "Pentium XE (Smithfield)", kSocketByPlatform, "0.09", Core::NetBurst,
+     kHyperThreading | kDualCore},
+    {When().Cores(2), "Pentium D (Smithfield)", kSocketByPlatform, "0.09", Core::NetBurst,
+     kNoHyperThreading | kDualCore},
+    {When().L2(2048).BusClock(AtLeast(266.6)), "Pentium 4 XE (Prescott-2M)", kSocketByPlatform, "0.09",
+     Core::NetBurst},
+    {When().L2(2048), "Pentium 4 HT (Prescott-2M)", kSocketByPlatform, "0.09", Core::NetBurst},
+    {When().Brand("obile Celeron").L2(256), "Mobile Celeron (Prescott-256K)", kSocketByPlatform, "0.09",
+     Core::NetBurst},
+    {When().Brand("obile Celeron").L2(512), "Mobile Celeron (Prescott-512K)", kSocketByPlatform, "0.09",
+     Core::NetBurst},
+    {When().Brand("Celeron").L2(256), "Celeron D (Prescott-256K)", kSocketByPlatform, "0.09", Core::NetBurst},
+    {When().Brand("Celeron").L2(128), "Celeron D (Prescott-128K)", kSocketByPlatform, "0.09", Core::NetBurst},
+    {When().Brand("obile").LogicalPerCore(AtLeast(2)), "Mobile Pentium 4 HT (Prescott)", kSocketByPlatform, "0.09",
+     Core::NetBurst},
+    {When().Brand("obile"), "Mobile Pentium 4 (Prescott)", kSocketByPlatform, "0.09", Core::NetBurst},
+    {When().LogicalPerCore(AtLeast(2)), "Pentium 4 HT (Prescott)", kSocketByPlatform, "0.09", Core::NetBurst},
+    {Always(), "Pentium 4 (Prescott)", kSocketByPlatform, "0.09", Core::NetBurst},
 };
 
-const IntelRow kTejas[] = {{nullptr, "Pentium 4 (Tejas)", "LGA775", "0.09", Core6}};
+constexpr NameRow kTejas[] = {{Always(), "Pentium 4 (Tejas)", "LGA775", "0.09", Core::NetBurst}};
 
-const IntelRow kCedarMill[] = {
-    {WHEN(Brand(r, "Xeon")), "Xeon (Dempsey)", "LGA771", "0.065", Core6},
-    {WHEN(r.CoresPerPackage == 2 && r.LogicalPerCore == 2), "Pentium XE (Presler)", "LGA775", "0.065", Core6},
-    {WHEN(r.CoresPerPackage == 2), "Pentium D (Presler)", "LGA775", "0.065", Core6},
-    {WHEN(r.L2Size <= 512), "Celeron D (Cedar Mill-V)", "LGA775", "0.065", Core6},
-    {nullptr, "Pentium 4 (Cedar Mill)", "LGA775", "0.065", Core6},
+constexpr NameRow kCedarMill[] = {
+    {When().Brand("Xeon"), "Xeon (Dempsey)", "LGA771", "0.065", Core::NetBurst},
+    {When().Cores(2).LogicalPerCore(2), "Pentium XE (Presler)", "LGA775", "0.065", Core::NetBurst},
+    {When().Cores(2), "Pentium D (Presler)", "LGA775", "0.065", Core::NetBurst},
+    {When().L2(AtMost(512)), "Celeron D (Cedar Mill-V)", "LGA775", "0.065", Core::NetBurst},
+    {Always(), "Pentium 4 (Cedar Mill)", "LGA775", "0.065", Core::NetBurst},
 };
 
-const IntelRow kUnknown[] = {{nullptr, "Unknown CPU", "", "", nullptr}};
-const IntelRow kItanium2Madison[] = {{nullptr, "Itanium 2 (Madison)", "", "", nullptr}};
-const IntelRow kItanium2McKinley[] = {{nullptr, "Itanium 2 (McKinley)", "", "", nullptr}};
+constexpr NameRow kUnknown[] = {{Always(), "Unknown CPU", "", ""}};
+constexpr NameRow kItanium2Madison[] = {{Always(), "Itanium 2 (Madison)", "", ""}};
+constexpr NameRow kItanium2McKinley[] = {{Always(), "Itanium 2 (McKinley)", "", ""}};
 
-#undef WHEN
-#undef ALSO
+// Which table names the processor. Extended model 1 (45 and 65 nm cores) is told apart from the
+// family-6 models before them; an extended model 1 without a table leaves every text empty.
+constexpr TableChoice<NameRow> kIntelTables[] = {
+    {When().Family(3), kFamily3},
+    {When().Family(4), kFamily4},
+    {When().Family(5), kFamily5},
+    {When().Family(7), kFamily7},
+    {When().Family(6).ExtModel(1).Model(6), kCore2At65nm},
+    {When().Family(6).ExtModel(1).Model(7), kPenryn},
+    {When().Family(6).ExtModel(1), {}},
+    {When().Family(6).Model(15), kCore2At65nm},
+    {When().Family(6), kFamily6},
+    {When().Family(15).ExtFamily(AtLeast(2)), kItanium2Madison},
+    {When().Family(15).ExtFamily(1), kItanium2McKinley},
+    {When().Family(15).Model(AtMost(1)), kWillamette},
+    {When().Family(15).Model(2), kNorthwood},
+    {When().Family(15).Model(OneOf(3, 4)), kPrescott},
+    {When().Family(15).Model(5), kTejas},
+    {When().Family(15).Model(6), kCedarMill},
+    {Always(), kUnknown},
+};
 
-const char* NetBurstSocket(const Record& r) {
-    if (r.PlatformId == 2 || r.PlatformId == 3) return "Socket 478";
-    if (r.PlatformId == 4) return "LGA775";
-    return "Socket 478/LGA775";
-}
-
-template <size_t N>
-const IntelRow* Pick(const IntelRow (&rows)[N], const Record& r) {
-    return FirstMatch(rows, r);
-}
-
-// The row that names this processor, or null when its table leaves every text empty.
-const IntelRow* ChooseRow(const Record& r) {
-    switch (r.Family) {
-        case 3: return Pick(kFamily3, r);
-        case 4: return Pick(kFamily4, r);
-        case 5: return Pick(kFamily5, r);
-        case 7: return Pick(kFamily7, r);
-        case 6:
-            if (r.ExtModel == 1) {
-                if (r.Model == 6) return Pick(kCore2At65nm, r);
-                if (r.Model == 7) return Pick(kPenryn, r);
-                return nullptr;
-            }
-            if (r.Model == 15) return Pick(kCore2At65nm, r);
-            return Pick(kFamily6, r);
-        case 15:
-            if (r.ExtFamily >= 2) return Pick(kItanium2Madison, r);
-            if (r.ExtFamily == 1) return Pick(kItanium2McKinley, r);
-            if (r.Model <= 1) return Pick(kWillamette, r);
-            if (r.Model == 2) return Pick(kNorthwood, r);
-            if (r.Model == 3 || r.Model == 4) return Pick(kPrescott, r);
-            if (r.Model == 5) return Pick(kTejas, r);
-            if (r.Model == 6) return Pick(kCedarMill, r);
-            return Pick(kUnknown, r);
-        default: return Pick(kUnknown, r);
-    }
-}
+// The texts of a processor no row names.
+constexpr NameRow kNoName = {Always(), "", "", ""};
 
 }  // namespace
 
 void CCpuInfo::NameIntel() {
     IdentifyIntelRevision();
-    const IntelRow* row = ChooseRow(*this);
-    const char* name = row ? row->name : "";
-    const char* socket = row ? row->socket : "";
-    const char* process = row ? row->process : "";
-    if (socket == kNetBurstSocket) socket = NetBurstSocket(*this);
-    if (row && row->also) row->also(*this);
-    CopyText(CpuName, name);
-    CopyText(Socket, socket);
-    CopyText(ProcessTech, process);
+    const NameRow* row = FirstMatchIn(kIntelTables, *this);
+    ApplyNameRow(*this, row ? *row : kNoName);
+}
+
+const RuleTableList& IntelNamingTables() {
+    static constexpr RuleTable kTables[] = {
+        CPUINFO_RULE_TABLE(kIntelTables), CPUINFO_RULE_TABLE(kFamily3),     CPUINFO_RULE_TABLE(kFamily4),
+        CPUINFO_RULE_TABLE(kFamily5),     CPUINFO_RULE_TABLE(kFamily7),     CPUINFO_RULE_TABLE(kCore2At65nm),
+        CPUINFO_RULE_TABLE(kPenryn),      CPUINFO_RULE_TABLE(kFamily6),     CPUINFO_RULE_TABLE(kWillamette),
+        CPUINFO_RULE_TABLE(kNorthwood),   CPUINFO_RULE_TABLE(kPrescott),    CPUINFO_RULE_TABLE(kTejas),
+        CPUINFO_RULE_TABLE(kCedarMill),   CPUINFO_RULE_TABLE(kUnknown),     CPUINFO_RULE_TABLE(kItanium2Madison),
+        CPUINFO_RULE_TABLE(kItanium2McKinley),
+    };
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

@@ -1,6 +1,7 @@
 // Intel core revisions: the stepping name, die area and transistor count by signature. A few
 // signatures were made with different L3 sizes and are told apart by it.
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/text.h"
 
 namespace {
@@ -16,7 +17,7 @@ struct IntelRevision {
 };
 
 // Rows of one key stand together; the first whose L3 condition holds is used.
-const IntelRevision kIntelRevisions[] = {
+constexpr IntelRevision kIntelRevisions[] = {
     {0x517, kAnyL3, "D1", 294.0, 3.1},   {0x51A, kAnyL3, "tA0", 91.0, 3.3},   {0x525, kAnyL3, "C2", -1.0, 3.2},
     {0x52C, kAnyL3, "C2", 81.0, 3.3},    {0x543, kAnyL3, "B1", 128.0, 4.5},   {0x544, kAnyL3, "A3", 140.0, 4.5},
     {0x581, kAnyL3, "A0", 90.0, 4.5},    {0x582, kAnyL3, "B2", 90.0, 4.5},    {0x611, kAnyL3, "B0", 306.0, 5.5},
@@ -57,4 +58,11 @@ void CCpuInfo::IdentifyIntelRevision() {
     }
     // A listed key whose L3 condition fails (F22 with another L3 size) changes nothing at all.
     if (!keyListed) CopyText(RevisionName, "");
+}
+
+const RuleTableList& IntelRevisionTables() {
+    static constexpr RuleTable kTables[] = {CPUINFO_CONDITIONAL_KEY_TABLE(
+        kIntelRevisions, [](size_t row) { return kIntelRevisions[row].l3Size != kAnyL3; })};
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }

@@ -3,77 +3,71 @@
 #include <cstring>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/naming/name_row.h"
+#include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
 #include "platform/machine.h"
 
 namespace {
 
-using Record = CCpuInfo;
+constexpr Match kRise = When().Vendor(Vendor::Rise);
+constexpr Match kNexGen = When().Vendor(Vendor::NexGen);
 
-struct VendorRow {
-    bool (*when)(const Record&);
-    const char* name;
-    const char* socket;
-    const char* process;
-    void (*also)(Record&);
-};
-
-bool Is(const Record& r, Vendor vendor, int32_t family, int32_t model) {
-    return r.VendorId == vendor && r.Family == family && r.Model == model;
-}
-void RiseCaches(Record& r) { r.L1CodeSize = 8; r.L1DataSize = 8; }
-
-const VendorRow kSignatureRows[] = {
-    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 0); }, "mP6 (iDragon)", "Socket 7", "0.25", RiseCaches},
-    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 2); }, "mP6 (iDragon)", "Socket 7", "0.18", RiseCaches},
-    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 8); }, "mP6 (iDragon)", "Socket 7", "0.25", RiseCaches},
-    {[](const Record& r) { return Is(r, Vendor::Rise, 5, 9); }, "mP6 (iDragon II)", "Socket 7", "0.18", RiseCaches},
-    {[](const Record& r) { return r.VendorId == Vendor::Rise; }, "Unknown CPU", "", "", nullptr},
-    {[](const Record& r) { return Is(r, Vendor::NexGen, 5, 0); }, "Nx586", "", "0.44/0.50",
-     [](Record& r) { r.L1CodeSize = 16; r.L1DataSize = 16; }},
-    {[](const Record& r) { return r.VendorId == Vendor::NexGen; }, "Unknown CPU", "", "", nullptr},
-    {[](const Record& r) { return r.VendorId == Vendor::Nsc; }, "Geode", "", "", nullptr},
+constexpr NameRow kSignatureRows[] = {
+    {kRise.Family(5).Model(0), "mP6 (iDragon)", "Socket 7", "0.25", Core::None, kNoFlags, SplitL1(8, 8)},
+    {kRise.Family(5).Model(2), "mP6 (iDragon)", "Socket 7", "0.18", Core::None, kNoFlags, SplitL1(8, 8)},
+    {kRise.Family(5).Model(8), "mP6 (iDragon)", "Socket 7", "0.25", Core::None, kNoFlags, SplitL1(8, 8)},
+    {kRise.Family(5).Model(9), "mP6 (iDragon II)", "Socket 7", "0.18", Core::None, kNoFlags, SplitL1(8, 8)},
+    {kRise, "Unknown CPU", "", ""},
+    {kNexGen.Family(5).Model(0), "Nx586", "", "0.44/0.50", Core::None, kNoFlags, SplitL1(16, 16)},
+    {kNexGen, "Unknown CPU", "", ""},
+    {When().Vendor(Vendor::Nsc), "Geode", "", ""},
 };
 
 // The operating system's view of its processor: the architecture code, then the processor type (x86)
-// or level (the others); a row without a value is the architecture's default.
-struct HostCondition {
-    uint16_t architecture;
-    bool byType;    // compare the processor type rather than the level
-    uint32_t value;
-    bool anyValue;
+// or level (the others).
+enum class HostValue : uint8_t { Any, Type, Level };
 
-    explicit operator bool() const { return true; }
-    bool operator()(const platform::SystemInfo& host) const {
+struct HostMatch {
+    uint16_t architecture;
+    HostValue compared;
+    uint32_t value;
+
+    bool Accepts(const platform::SystemInfo& host) const {
         if (host.architecture != architecture) return false;
-        return anyValue || (byType ? host.processorType : host.processorLevel) == value;
+        switch (compared) {
+            case HostValue::Type: return host.processorType == value;
+            case HostValue::Level: return host.processorLevel == value;
+            case HostValue::Any: break;
+        }
+        return true;
     }
 };
 
 struct HostRow {
-    HostCondition when;
+    HostMatch match;
     const char* name;  // null: keep the name found from the vendor string
 };
 
-const HostRow kHostRows[] = {
-    {{0, true, 386, false}, "386"},
-    {{0, true, 486, false}, "486"},
-    {{0, true, 586, false}, "Pentium"},
-    {{0, true, 0, true}, nullptr},
-    {{1, false, 4, false}, "MIPS R4000"},
-    {{1, false, 0, true}, "MIPS"},
-    {{2, false, 21064, false}, "Alpha 21064"},
-    {{2, false, 21066, false}, "Alpha 21066"},
-    {{2, false, 21164, false}, "Alpha 21164"},
-    {{2, false, 0, true}, "Alpha"},
-    {{3, false, 1, false}, "PowerPC 601"},
-    {{3, false, 3, false}, "PowerPC 603"},
-    {{3, false, 4, false}, "PowerPC 604"},
-    {{3, false, 6, false}, "PowerPC 603+"},
-    {{3, false, 9, false}, "PowerPC 604+"},
-    {{3, false, 20, false}, "PowerPC 620"},
-    {{3, false, 0, true}, "PowerPC"},
+constexpr HostRow kHostRows[] = {
+    {{0, HostValue::Type, 386}, "386"},
+    {{0, HostValue::Type, 486}, "486"},
+    {{0, HostValue::Type, 586}, "Pentium"},
+    {{0, HostValue::Any, 0}, nullptr},
+    {{1, HostValue::Level, 4}, "MIPS R4000"},
+    {{1, HostValue::Any, 0}, "MIPS"},
+    {{2, HostValue::Level, 21064}, "Alpha 21064"},
+    {{2, HostValue::Level, 21066}, "Alpha 21066"},
+    {{2, HostValue::Level, 21164}, "Alpha 21164"},
+    {{2, HostValue::Any, 0}, "Alpha"},
+    {{3, HostValue::Level, 1}, "PowerPC 601"},
+    {{3, HostValue::Level, 3}, "PowerPC 603"},
+    {{3, HostValue::Level, 4}, "PowerPC 604"},
+    {{3, HostValue::Level, 6}, "PowerPC 603+"},
+    {{3, HostValue::Level, 9}, "PowerPC 604+"},
+    {{3, HostValue::Level, 20}, "PowerPC 620"},
+    {{3, HostValue::Any, 0}, "PowerPC"},
 };
 
 const char* NameFromHost(const platform::SystemInfo& host, const char* nameSoFar) {
@@ -82,21 +76,28 @@ const char* NameFromHost(const platform::SystemInfo& host, const char* nameSoFar
     return row->name ? row->name : nameSoFar;
 }
 
+// Two emulators' vendor strings; both comparisons are exact: the emulator's string is "Compaq FX!32",
+// not the vendor table's.
+struct EmulatorName {
+    const char* key;
+    const char* name;
+};
+constexpr EmulatorName kEmulators[] = {{"Compaq FX!32", "Alpha"}, {"ConnectixCPU", "PowerPC"}};
+
 }  // namespace
 
 void CCpuInfo::NameOtherVendor() {
-    if (const VendorRow* row = FirstMatch(kSignatureRows, *this)) {
-        CopyText(CpuName, row->name);
-        CopyText(Socket, row->socket);
-        CopyText(ProcessTech, row->process);
-        if (row->also) row->also(*this);
-        return;
-    }
-    // Both comparisons are exact: the emulator's string is "Compaq FX!32", not the vendor table's.
+    if (ApplyNameRow(*this, FirstMatch(kSignatureRows, *this))) return;
     const char* name = "";
-    if (std::strcmp(VendorString, "Compaq FX!32") == 0) name = "Alpha";
-    if (std::strcmp(VendorString, "ConnectixCPU") == 0) name = "PowerPC";
+    for (const EmulatorName& emulator : kEmulators)
+        if (std::strcmp(VendorString, emulator.key) == 0) name = emulator.name;
     CopyText(CpuName, NameFromHost(platform::CurrentMachine().GetSystemInfo(), name));
     CopyText(Socket, "");
     CopyText(ProcessTech, "");
+}
+
+const RuleTableList& OtherVendorTables() {
+    static constexpr RuleTable kTables[] = {CPUINFO_RULE_TABLE(kSignatureRows), CPUINFO_TEXT_KEY_TABLE(kEmulators)};
+    static constexpr RuleTableList kList = CPUINFO_RULE_TABLE_LIST(kTables);
+    return kList;
 }
