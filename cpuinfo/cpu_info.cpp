@@ -2,21 +2,25 @@
 // the requested processors, and restores the thread's affinity afterwards.
 #include "cpuinfo/cpu_info.h"
 
+#include "cpuinfo/msr.h"
 #include "platform/machine.h"
 
-CCpuInfo::CCpuInfo(uint32_t affinityMask, uint32_t clockOption) {
+CCpuInfo::CCpuInfo(uint32_t affinityMask, uint32_t clockOption)
+    : CCpuInfo(platform::NativeMachine(), affinityMask, clockOption) {}
+
+CCpuInfo::CCpuInfo(platform::Machine& machine, uint32_t affinityMask, uint32_t clockOption) : MachineInUse(&machine) {
     // The one field the record initialisation leaves alone.
     RescaleByMultiplier = 0;
     Detect(affinityMask, clockOption);
 }
 
 void CCpuInfo::Detect(uint32_t affinityMask, uint32_t clockOption) {
-    platform::Machine& machine = platform::CurrentMachine();
+    platform::Machine& machine = *MachineInUse;
     machine.BeginDetection();
 
     AffinityMask = affinityMask;
     uint32_t maskToRestore = affinityMask;
-    if (IsNtPlatform()) maskToRestore = machine.SetThreadAffinityMask(AffinityMask);
+    if (machine.IsNtPlatform()) maskToRestore = machine.SetThreadAffinityMask(AffinityMask);
 
     InitRecord();
 
@@ -34,17 +38,21 @@ void CCpuInfo::Detect(uint32_t affinityMask, uint32_t clockOption) {
         }
     }
 
-    if (IsNtPlatform()) machine.SetThreadAffinityMask(maskToRestore);
+    if (machine.IsNtPlatform()) machine.SetThreadAffinityMask(maskToRestore);
 }
 
 int32_t CCpuInfo::TestCpuid() {
     uint32_t before = 0;
     uint32_t after = 0;
-    platform::CurrentMachine().ToggleIdFlag(before, after);
+    MachineInUse->ToggleIdFlag(before, after);
     CpuidSupported = (before != after) ? 1 : 0;
     return CpuidSupported;
 }
 
-int32_t IsNtPlatform() { return platform::CurrentMachine().IsNtPlatform() ? 1 : 0; }
+int32_t CCpuInfo::QueryMsr(uint32_t index, uint32_t* low, uint32_t* high) {
+    return ReadMsrFrom(*MachineInUse, index, low, high);
+}
 
-int32_t IsWow64() { return platform::CurrentMachine().IsWow64() ? 1 : 0; }
+int32_t IsNtPlatform() { return platform::NativeMachine().IsNtPlatform() ? 1 : 0; }
+
+int32_t IsWow64() { return platform::NativeMachine().IsWow64() ? 1 : 0; }

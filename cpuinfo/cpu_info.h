@@ -1,6 +1,8 @@
 // CCpuInfo: identifies the processor in its constructor and keeps every result in one flat record,
 // read back as text through GetInfo. The object owns no heap memory and no handles; it is meant to
-// live on the stack of the program that asks.
+// live on the stack of the program that asks. Every contact with the processor and the operating
+// system goes through the machine the object was constructed with, so that two objects on two
+// threads can identify two machines at once.
 #pragma once
 
 #include <cstdint>
@@ -8,9 +10,17 @@
 #include "cpuinfo/info_items.h"
 #include "cpuinfo/record_fields.h"
 
+namespace platform {
+class Machine;
+}
+
 class CCpuInfo {
 public:
+    // Identifies the processor of this computer (the native machine).
     CCpuInfo(uint32_t affinityMask, uint32_t clockOption);
+    // Identifies the processor of the given machine, e.g. a simulated one. The machine must outlive
+    // the object: the items that measure again ask it too.
+    CCpuInfo(platform::Machine& machine, uint32_t affinityMask, uint32_t clockOption);
     ~CCpuInfo() = default;
 
     // Clears the buffer, then writes the item's text. Returns 0 for a known item code, -1 otherwise.
@@ -28,6 +38,15 @@ public:
 #undef CPUINFO_DECLARE_U32
 #undef CPUINFO_DECLARE_F64
 #undef CPUINFO_DECLARE_TEXT
+
+    // The machine this record is detected on; not part of the record. Public like the record, so
+    // that the object keeps one access level throughout.
+    platform::Machine* MachineInUse;
+
+    // CPUID (leaf in EAX, 0 in ECX) and a model-specific register read on this record's machine, with
+    // the contracts of the free Cpuid (below) and of ReadMSR (msr.h).
+    void QueryCpuid(uint32_t leaf, uint32_t* eax, uint32_t* ebx, uint32_t* ecx, uint32_t* edx);
+    int32_t QueryMsr(uint32_t index, uint32_t* low, uint32_t* high);
 
     // Detection driver and its steps, in the order the driver runs them.
     void Detect(uint32_t affinityMask, uint32_t clockOption);
@@ -68,7 +87,7 @@ public:
     double MaxMultiplierFromBrand(BusCode busCode);
 };
 
-// CPUID with the leaf in EAX and 0 in ECX, through the current machine.
+// CPUID with the leaf in EAX and 0 in ECX, on this computer's processor.
 void Cpuid(uint32_t leaf, uint32_t* eax, uint32_t* ebx, uint32_t* ecx, uint32_t* edx);
 
 // 1 when the operating system belongs to the NT family.

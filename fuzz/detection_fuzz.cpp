@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     testsupport::ByteSource source(data, size);
     platform::SimulatedMachine machine;
     testsupport::FillRandomMachine(source, machine);
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, source.Byte());
+    CCpuInfo cpu(machine, 0x100, source.Byte());
     for (size_t i = 0; i < kInfoItemCount; ++i) {
         char buffer[65];
         cpu.GetInfo(kInfoItems[i].code, buffer);

@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string error;
     if (!platform::ParseMachineText(std::string(reinterpret_cast<const char*>(data), size), "fuzz", machine, error))
         return 0;
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 9);
+    CCpuInfo cpu(machine, 0x100, 9);
     char buffer[65];
     cpu.GetInfo(INFO_PROCESSOR_NAME, buffer);
     return 0;

@@ -1,5 +1,5 @@
 // The machine seam: every contact the detection has with the processor and the operating system
-// goes through the current Machine, so that a simulated machine can stand in for the real one.
+// goes through the Machine it was given, so that a simulated machine can stand in for the real one.
 #pragma once
 
 #include <cstddef>
@@ -59,22 +59,8 @@ public:
                                  const char* defaultValue, char* out, size_t size) = 0;
 };
 
-// The machine every detection step talks to: the native one unless a guard installed another.
-Machine& CurrentMachine();
-
-// The native machine of this build (POSIX or Windows).
+// The native machine of this build (POSIX or Windows). It keeps no state of its own, so any number
+// of detections may use it at once.
 Machine& NativeMachine();
-
-// Installs a machine for the guard's lifetime (tests, replay); restores the previous one after.
-class ScopedMachine {
-public:
-    explicit ScopedMachine(Machine& machine);
-    ~ScopedMachine();
-    ScopedMachine(const ScopedMachine&) = delete;
-    ScopedMachine& operator=(const ScopedMachine&) = delete;
-
-private:
-    Machine* previous_;
-};
 
 }  // namespace platform

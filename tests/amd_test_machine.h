@@ -69,19 +69,17 @@ inline void BuildMachine(platform::SimulatedMachine& machine, const AmdLeaves& p
 
 // The whole detection on a machine with these leaves.
 inline CCpuInfo Detect(const AmdLeaves& leaves) {
-    platform::SimulatedMachine machine;
+    platform::SimulatedMachine& machine = testsupport::KeptMachine();
     BuildMachine(machine, leaves);
-    platform::ScopedMachine use(machine);
-    return CCpuInfo(0x100, 0);
+    return CCpuInfo(machine, 0x100, 0);
 }
 
 // A freshly initialised record of an AMD processor, no naming pass yet; the test sets the fields
 // that decoding and the register step would have set and calls NameProcessor itself.
 inline CCpuInfo BlankAmdRecord() {
-    platform::SimulatedMachine machine;
+    platform::SimulatedMachine& machine = testsupport::KeptMachine();
     machine.Facts().cpuid = false;
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     cpu.VendorId = Vendor::Amd;
     CopyText(cpu.VendorName, "AMD");
     return cpu;

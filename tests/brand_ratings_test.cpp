@@ -9,8 +9,7 @@ namespace {
 
 struct Subject {
     platform::SimulatedMachine machine;
-    platform::ScopedMachine use{machine};
-    CCpuInfo cpu{0x100, 0};
+    CCpuInfo cpu{machine, 0x100, 0};
     explicit Subject(const char* brand) { CopyText(cpu.BrandString, brand); }
 };
 

@@ -6,7 +6,6 @@
 #include "tests/support/simulated.h"
 
 using platform::CpuidRegs;
-using platform::ScopedMachine;
 using platform::SimulatedMachine;
 using testsupport::InfoText;
 
@@ -22,8 +21,7 @@ SimulatedMachine IntelWithDescriptors(uint32_t signature, CpuidRegs leaf2) {
 
 TEST(Caches, WorkedLeaf2Example) {
     SimulatedMachine machine = IntelWithDescriptors(0xF29, CpuidRegs{0x665B5001, 0, 0, 0x007A7000});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.L1DataSize, 8);
     EXPECT_EQ(cpu.L2Size, 256);
     EXPECT_EQ(cpu.TraceCacheSize, 12);
@@ -57,8 +55,7 @@ TEST(Caches, DescriptorOrderAndFamilyDependentBytes) {
     };
     for (const DescriptorCase& c : cases) {
         SimulatedMachine machine = IntelWithDescriptors(c.signature, c.leaf2);
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(cpu.L1DataSize, c.l1Data) << c.processor;
         EXPECT_EQ(cpu.L2Size, c.l2) << c.processor;
         EXPECT_EQ(cpu.L3Size, c.l3) << c.processor;
@@ -72,8 +69,7 @@ TEST(Caches, IntelWithoutLeaf2KeepsEverythingUnknown) {
     testsupport::SetVendor(machine, "GenuineIntel", 1);  // highest basic leaf 1: leaf 2 is not asked
     testsupport::SetSignature(machine, 0x633, 0, 0, 0);
     machine.SetLeaf(2, CpuidRegs{0x00000043, 0, 0, 0});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.L2Size, -1);
     EXPECT_EQ(InfoText(cpu, INFO_L2_ASSOC), "");
 }
@@ -116,8 +112,7 @@ TEST(Caches, ExtendedLeaves) {
         machine.SetLeaf(0x80000000, CpuidRegs{c.maxExt, 0, 0, 0});
         machine.SetLeaf(0x80000005, CpuidRegs{0, 0, c.l1Ecx, c.l1Edx});
         machine.SetLeaf(0x80000006, CpuidRegs{0, 0, c.l2Ecx, c.l2Edx});
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(cpu.L1CodeSize, c.l1Code) << c.processor;
         EXPECT_EQ(cpu.L2Size, c.l2) << c.processor;
         EXPECT_EQ(cpu.L3Size, c.l3) << c.processor;

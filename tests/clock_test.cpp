@@ -8,7 +8,6 @@
 #include "cpuinfo/text.h"
 #include "tests/support/simulated.h"
 
-using platform::ScopedMachine;
 using platform::SimulatedMachine;
 using testsupport::InfoText;
 
@@ -45,8 +44,7 @@ TEST(MeasureClock, EveryMethodWaitsWarmsUpAndNamesItsTimer) {
     };
     for (const MethodCase& c : cases) {
         Bench bench(2400.0);
-        ScopedMachine use(bench.machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(bench.machine, 0x100, 0);
         cpu.VariableClock = c.variableClock;
         CopyTextInto(cpu.ClockMethodName, sizeof cpu.ClockMethodName, "-");
         bench.machine.BeginDetection();
@@ -61,8 +59,7 @@ TEST(MeasureClock, EveryMethodWaitsWarmsUpAndNamesItsTimer) {
 
 TEST(MeasureClock, MethodNineMeasuresNothing) {
     Bench bench(1000.0);
-    ScopedMachine use(bench.machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(bench.machine, 0x100, 0);
     CopyTextInto(cpu.ClockMethodName, sizeof cpu.ClockMethodName, "MMT");
     bench.machine.BeginDetection();
     EXPECT_EQ(cpu.MeasureClock(9), 0.0);
@@ -73,8 +70,7 @@ TEST(MeasureClock, MethodNineMeasuresNothing) {
 TEST(MeasureClock, PerformanceCounterFigureIsExactAndMillisecondFiguresClose) {
     for (double tsc : {233.0, 1000.0, 2999.5, 3600.0}) {
         Bench bench(tsc);
-        ScopedMachine use(bench.machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(bench.machine, 0x100, 0);
         for (uint32_t method : {0u, 1u, 2u, 3u, 4u}) {
             bench.machine.BeginDetection();
             double mhz = cpu.MeasureClock(method);
@@ -87,8 +83,7 @@ TEST(MeasureClock, PerformanceCounterFigureIsExactAndMillisecondFiguresClose) {
 TEST(MeasureClock, TickCounterWrappingDuringTheWaitIsHarmless) {
     for (uint32_t tickStart : {0xFFFFFFFFu - 50, 0xFFFFFFFFu - 500, 0xFFFFFFFFu}) {
         Bench bench(1500.0, tickStart);
-        ScopedMachine use(bench.machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(bench.machine, 0x100, 0);
         cpu.VariableClock = 1;
         for (uint32_t method : {0u, 1u, 2u}) {
             bench.machine.BeginDetection();
@@ -101,8 +96,7 @@ TEST(MeasureClock, TickCounterWrappingDuringTheWaitIsHarmless) {
 
 TEST(MeasureClock, ZeroIntervalGivesZeroNotADivisionByZero) {
     Bench bench(0.0);  // a counter that does not move: no cycles
-    ScopedMachine use(bench.machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(bench.machine, 0x100, 0);
     bench.machine.BeginDetection();
     EXPECT_EQ(cpu.MeasureClock(3), 0.0);
 }
@@ -112,8 +106,7 @@ TEST(MeasureClock, DetectionMeasuresWithTheClockOptionWhenTheProcessorHasATimeSt
     machine.Facts().tscMhz = 1800.0;
     testsupport::SetVendor(machine, "GenuineIntel", 1);
     testsupport::SetSignature(machine, 0x0F29, 0, 0, 1u << 4);  // time-stamp counter, no registers
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 2);
+    CCpuInfo cpu(machine, 0x100, 2);
     if (cpu.HasTsc == 0) GTEST_SKIP() << "feature decoding not present";
     EXPECT_NEAR(cpu.CoreClock, 1800.0, 0.2);
     EXPECT_STREQ(cpu.ClockMethodName, "MMT");

@@ -10,7 +10,6 @@
 #include "tests/support/simulated.h"
 
 using platform::CpuidRegs;
-using platform::ScopedMachine;
 using platform::SimulatedMachine;
 using testsupport::InfoText;
 
@@ -40,8 +39,7 @@ TEST(Decoding, VendorTable) {
     for (const Case& c : cases) {
         SimulatedMachine machine;
         testsupport::SetVendor(machine, c.vendorString, 1);
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(cpu.VendorId, c.id) << c.vendorString;
         EXPECT_EQ(InfoText(cpu, INFO_VENDOR_NAME), c.name) << c.vendorString;
         EXPECT_EQ(InfoText(cpu, INFO_VENDOR_STRING), c.vendorString) << c.vendorString;
@@ -51,8 +49,7 @@ TEST(Decoding, VendorTable) {
 TEST(Decoding, VendorBytesOfAnyValueStayInTheField) {
     SimulatedMachine machine;
     machine.SetLeaf(0, CpuidRegs{1, 0xFFFEFDFC, 0x00000041, 0x80818283});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(std::string(cpu.VendorString), "\xFC\xFD\xFE\xFF\x83\x82\x81\x80" "A");
     EXPECT_EQ(cpu.VendorId, Vendor::Unknown);
 }
@@ -62,8 +59,7 @@ TEST(Decoding, ExtendedLeafExactly80000000IsNotRead) {
     testsupport::SetVendor(machine, "AuthenticAMD", 1);
     machine.SetLeaf(0x80000000, CpuidRegs{0x80000000, 0, 0, 0});
     machine.SetLeaf(0x80000001, CpuidRegs{0x00000F00, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.Ext1Eax, 0u);
     EXPECT_EQ(cpu.Ext1Edx, 0u);
     EXPECT_EQ(cpu.Has3DNow, 0);
@@ -95,8 +91,7 @@ TEST(Decoding, CoreAndLogicalProcessorRules) {
         testsupport::SetVendor(machine, c.vendor, c.maxLeaf);
         testsupport::SetSignature(machine, c.eax, c.ebx, 0, c.edx);
         machine.SetLeaf(4, CpuidRegs{c.leaf4Eax, 0, 0, 0});
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(cpu.CoresPerPackage, c.cores) << c.processor;
         EXPECT_EQ(cpu.LogicalPerCore, c.logical) << c.processor;
         EXPECT_EQ(cpu.HasHtt, c.htt) << c.processor;
@@ -111,8 +106,7 @@ TEST(Decoding, AmdCoresFromLeaf80000008) {
     machine.SetLeaf(0x80000000, CpuidRegs{0x80000008, 0, 0, 0});
     machine.SetLeaf(0x80000001, CpuidRegs{0x00040F12, 0x0000C2B4, 0, 0});
     machine.SetLeaf(0x80000008, CpuidRegs{0, 0, 0x01, 0});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.CoresPerPackage, 2);
     EXPECT_EQ(cpu.IsDualCore, 1);
     EXPECT_EQ(cpu.CmpCap, 1);
@@ -143,8 +137,7 @@ TEST(Decoding, AmdFamily15BrandIdentifier) {
         testsupport::SetSignature(machine, 0x00000F48, c.std1Ebx, 0, 0);
         machine.SetLeaf(0x80000000, CpuidRegs{0x80000001, 0, 0, 0});
         machine.SetLeaf(0x80000001, CpuidRegs{c.ext1Eax, c.ext1Ebx, 0, 0});
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(cpu.BrandId, c.brandId) << c.processor;
         EXPECT_EQ(cpu.BrandNN, c.brandNN) << c.processor;
         EXPECT_EQ(cpu.PwrLmt, c.pwrLmt) << c.processor;
@@ -156,8 +149,7 @@ TEST(Decoding, IntelFamily15TakesExtendedValuesFromTheEmptyExtendedLeaf) {
     SimulatedMachine machine;
     testsupport::SetVendor(machine, "GenuineIntel", 2);
     testsupport::SetSignature(machine, 0x00100F29, 0x05010800, 0, 0);
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.ExtFamily, 0);
     EXPECT_EQ(cpu.ExtModel, 0);
     EXPECT_EQ(cpu.FullFamily, 16);  // from leaf 1
@@ -189,8 +181,7 @@ TEST(Decoding, BusDataRateRules) {
         SimulatedMachine machine;
         testsupport::SetVendor(machine, c.vendor, 1);
         testsupport::SetSignature(machine, c.signature, 0, 0, 0);
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(InfoText(cpu, INFO_BUS_DATA_RATE), c.name) << c.vendor << " " << std::hex << c.signature;
     }
 }
@@ -200,16 +191,14 @@ TEST(Decoding, SerialNumberText) {
     testsupport::SetVendor(machine, "GenuineIntel", 3);
     testsupport::SetSignature(machine, 0x686, 0, 0, 1u << 18);
     machine.SetLeaf(3, CpuidRegs{0xAAAAAAAA, 0xBBBBBBBB, 0x0000ABCD, 0x12340005});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(InfoText(cpu, INFO_SERIAL_NUMBER), "0000-0686-1234-0005-0000-ABCD");
     EXPECT_EQ(cpu.HasSerialNumber, 1);
 
     SimulatedMachine noLeaf3;
     testsupport::SetVendor(noLeaf3, "GenuineIntel", 2);
     testsupport::SetSignature(noLeaf3, 0x686, 0, 0, 1u << 18);
-    ScopedMachine use2(noLeaf3);
-    CCpuInfo without(0x100, 0);
+    CCpuInfo without(noLeaf3, 0x100, 0);
     EXPECT_EQ(InfoText(without, INFO_SERIAL_NUMBER), "");
 }
 
@@ -230,8 +219,7 @@ TEST(Decoding, BrandStrings) {
         SimulatedMachine machine;
         testsupport::SetVendor(machine, "GenuineIntel", 1);
         testsupport::SetBrandString(machine, c.raw);
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(InfoText(cpu, INFO_BRAND_STRING), c.stored) << '"' << c.raw << '"';
     }
 }
@@ -250,8 +238,7 @@ TEST(Decoding, PowerManagementNeedsBothControlBits) {
         testsupport::SetVendor(machine, c.vendor, 1);
         machine.SetLeaf(0x80000000, CpuidRegs{c.maxExt, 0, 0, 0});
         machine.SetLeaf(0x80000007, CpuidRegs{0, 0, 0, c.edx});
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(cpu.HasPowerNow, c.powerNow) << c.vendor << std::hex << " " << c.maxExt << " " << c.edx;
     }
 }
@@ -271,8 +258,7 @@ TEST(Decoding, TransmetaLeaves) {
                                                   testsupport::Chars(part + 8), testsupport::Chars(part + 12)});
     }
     machine.SetLeaf(0x80860007, CpuidRegs{600, 1200, 3, 0xFFFFFFFF});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(InfoText(cpu, INFO_TRANSMETA_HW_REVISION), "1.2-3.4");
     EXPECT_EQ(InfoText(cpu, INFO_TRANSMETA_SW_REVISION), "4.2.1-0-11");
     EXPECT_EQ(InfoText(cpu, INFO_TRANSMETA_INFO), "Transmeta information text");
@@ -290,8 +276,7 @@ TEST(Decoding, TransmetaWithoutLeaf7AndWithTheEmptyHardwareRevision) {
     machine.SetLeaf(0x80860000, CpuidRegs{0x80860006, 0, 0, 0});
     machine.SetLeaf(0x80860001, CpuidRegs{0, 0x20000000, 500, 0});
     machine.SetLeaf(0x80860007, CpuidRegs{600, 1200, 3, 4});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(InfoText(cpu, INFO_TRANSMETA_HW_REVISION), "");
     for (int32_t item : {INFO_TRANSMETA_CURRENT_CLOCK, INFO_TRANSMETA_VOLTAGE, INFO_TRANSMETA_LEVEL,
                          INFO_TRANSMETA_GATE_DELAY})
@@ -301,8 +286,7 @@ TEST(Decoding, TransmetaWithoutLeaf7AndWithTheEmptyHardwareRevision) {
     SimulatedMachine low;
     testsupport::SetVendor(low, "GenuineTMx86", 1);
     low.SetLeaf(0x80860000, CpuidRegs{0x80860001, 0x12345678, 0x9ABC, 0});
-    ScopedMachine use2(low);
-    CCpuInfo lowCpu(0x100, 0);
+    CCpuInfo lowCpu(low, 0x100, 0);
     EXPECT_EQ(lowCpu.TransmetaNominalClock, -1);  // not a vendor-string word
 }
 

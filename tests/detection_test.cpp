@@ -10,7 +10,6 @@
 #include "platform/simulated_machine.h"
 #include "tests/support/simulated.h"
 
-using platform::ScopedMachine;
 using platform::SimulatedMachine;
 using testsupport::InfoText;
 
@@ -21,8 +20,7 @@ TEST(Detection, WithoutCpuidEveryNameIsEmptyAndNumbersKeepInitialValues) {
     machine.Facts().cpuid = false;
     machine.Facts().architecture = 9;
     testsupport::SetVendor(machine, "GenuineIntel", 1);  // never asked: the flag test fails first
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
 
     EXPECT_EQ(cpu.CpuidSupported, 0);
     EXPECT_EQ(cpu.VendorId, Vendor::Unknown);
@@ -42,8 +40,7 @@ struct InitialItem {
 TEST(Detection, InitialValuesAreFormattedPerItem) {
     SimulatedMachine machine;
     machine.Facts().cpuid = false;
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     const InitialItem expected[] = {
         {INFO_FAMILY, "FFFFFFFF"},       {INFO_MODEL, "FFFFFFFF"},          {INFO_STEPPING, "FFFFFFFF"},
         {INFO_EXT_FAMILY, "FFFFFFFF"},   {INFO_EXT_MODEL, "FFFFFFFF"},      {INFO_BRAND_ID, "00"},
@@ -64,8 +61,7 @@ TEST(Detection, InitialValuesAreFormattedPerItem) {
 
 TEST(Detection, UnknownItemCodesGiveMinusOneAndAnEmptiedBuffer) {
     SimulatedMachine machine;
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     for (int32_t code : {0, 0x1000, 0x1014, 0x101F, 0x1030, 0x1037, 0x1046, 0x1048, 0x105F, 0x1068, 0x107F,
                          0x1088, 0x109F, 0x10A3, 0x10B0, 0x10B5, 0x10BF, 0x10C3, 0x1213, 0x1217, 0x1223, 0x1227,
                          0x1300, -1, INT32_MIN, INT32_MAX}) {
@@ -78,8 +74,7 @@ TEST(Detection, UnknownItemCodesGiveMinusOneAndAnEmptiedBuffer) {
 TEST(Detection, KnownItemEmptiesAPreviousText) {
     SimulatedMachine machine;
     machine.Facts().cpuid = false;
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     char buffer[80] = "previous text";
     EXPECT_EQ(cpu.GetInfo(INFO_SPARE_3, buffer), 0);
     EXPECT_STREQ(buffer, "");
@@ -88,8 +83,7 @@ TEST(Detection, KnownItemEmptiesAPreviousText) {
 TEST(Detection, AffinityIsSetAndRestoredOnNt) {
     SimulatedMachine machine;
     machine.Facts().processors = 2;
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x2, 0);
+    CCpuInfo cpu(machine, 0x2, 0);
     EXPECT_EQ(machine.AffinityCalls(), 2);
     EXPECT_EQ(machine.CurrentAffinity(), 0x3u);  // the previous mask (both processors) is back
     EXPECT_EQ(cpu.AffinityMask, 0x2u);
@@ -97,8 +91,7 @@ TEST(Detection, AffinityIsSetAndRestoredOnNt) {
 
 TEST(Detection, AffinityMaskWithoutSuchProcessorChangesNothing) {
     SimulatedMachine machine;
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(machine.AffinityCalls(), 2);  // both calls are made, both refused
     EXPECT_EQ(cpu.AffinityMask, 0x100u);
 }
@@ -107,8 +100,7 @@ TEST(Detection, AffinityCallsAreSkippedOffNt) {
     SimulatedMachine machine;
     machine.Facts().nt = false;
     machine.Facts().processors = 2;
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x2, 0);
+    CCpuInfo cpu(machine, 0x2, 0);
     EXPECT_EQ(machine.AffinityCalls(), 0);
     EXPECT_EQ(cpu.AffinityMask, 0x2u);
 }
@@ -128,8 +120,7 @@ TEST(Detection, ProcessorCountAndArchitectureComeFromTheHost) {
         machine.Facts().architecture = c.architecture;
         machine.Facts().wow64 = c.wow64;
         machine.Facts().processors = 3;
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_STREQ(cpu.ArchitectureName, c.name) << "architecture " << c.architecture << " wow64 " << c.wow64;
         EXPECT_EQ(cpu.ProcessorCount, 3);
     }
@@ -148,20 +139,18 @@ TEST(Detection, DualWaitTimeFromTheIniValue) {
     for (const Case& c : cases) {
         SimulatedMachine machine;
         if (c.value) machine.Facts().dualWaitTime = c.value;
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(cpu.DualWaitTime, c.expected) << (c.value ? c.value : "(no ini file)");
     }
 }
 
 TEST(Detection, ConstructionDoesNotDependOnPriorMemory) {
     SimulatedMachine machine;
-    ScopedMachine use(machine);
     alignas(CCpuInfo) unsigned char storage[2][sizeof(CCpuInfo)];
     std::memset(storage[0], 0x00, sizeof(CCpuInfo));
     std::memset(storage[1], 0xA5, sizeof(CCpuInfo));
-    CCpuInfo* first = new (storage[0]) CCpuInfo(0x100, 0);
-    CCpuInfo* second = new (storage[1]) CCpuInfo(0x100, 0);
+    CCpuInfo* first = new (storage[0]) CCpuInfo(machine, 0x100, 0);
+    CCpuInfo* second = new (storage[1]) CCpuInfo(machine, 0x100, 0);
 #define SAME_NUMBER(name, init) EXPECT_EQ(first->name, second->name) << #name;
 #define SAME_TEXT(name, size) EXPECT_EQ(std::memcmp(first->name, second->name, size), 0) << #name;
     CPUINFO_RECORD_FIELDS(SAME_NUMBER, SAME_NUMBER, SAME_NUMBER, SAME_TEXT)
@@ -171,26 +160,37 @@ TEST(Detection, ConstructionDoesNotDependOnPriorMemory) {
 
 TEST(Msr, ReadWithoutDeliveredRegisterLeavesBothWordsAndReturnsOne) {
     SimulatedMachine machine;
-    ScopedMachine use(machine);
     uint32_t low = 0x12345678;
     uint32_t high = 0x9ABCDEF0;
     for (uint32_t index : {0x17u, 0x2Au, 0x198u, 0xC0010015u, 0xFFFFFFFFu}) {
-        EXPECT_EQ(ReadMSR(index, &low, &high), 1);
-        EXPECT_EQ(low, 0x12345678u);
-        EXPECT_EQ(high, 0x9ABCDEF0u);
+        EXPECT_EQ(ReadMsrFrom(machine, index, &low, &high), 1) << std::hex << index;
+        EXPECT_EQ(ReadMSR(index, &low, &high), 1) << std::hex << index;  // the native machine: never delivers
+        EXPECT_EQ(low, 0x12345678u) << std::hex << index;
+        EXPECT_EQ(high, 0x9ABCDEF0u) << std::hex << index;
     }
     EXPECT_EQ(WriteMSR(0x2A, 1, 2), 1);
 }
 
-TEST(Msr, SimulatedRegisterIsDeliveredWhole) {
+TEST(Msr, SimulatedRegisterIsDeliveredWholeToItsOwnMachineOnly) {
     SimulatedMachine machine;
     machine.SetMsr(0x2A, 0x000000010E12000EULL);
-    ScopedMachine use(machine);
     uint32_t low = 0;
     uint32_t high = 0;
-    EXPECT_EQ(ReadMSR(0x2A, &low, &high), 1);
+    EXPECT_EQ(ReadMsrFrom(machine, 0x2A, &low, &high), 1);
     EXPECT_EQ(low, 0x0E12000Eu);
     EXPECT_EQ(high, 1u);
+
+    machine.Facts().cpuid = false;
+    CCpuInfo cpu(machine, 0x100, 0);
+    low = high = 0;
+    EXPECT_EQ(cpu.QueryMsr(0x2A, &low, &high), 1);
+    EXPECT_EQ(low, 0x0E12000Eu);
+    EXPECT_EQ(high, 1u);
+
+    low = high = 7;
+    EXPECT_EQ(ReadMSR(0x2A, &low, &high), 1);  // the exported entry reads this computer, not the simulation
+    EXPECT_EQ(low, 7u);
+    EXPECT_EQ(high, 7u);
 }
 
 }  // namespace

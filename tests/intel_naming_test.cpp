@@ -10,7 +10,6 @@
 #include "tests/support/simulated.h"
 
 using platform::CpuidRegs;
-using platform::ScopedMachine;
 using platform::SimulatedMachine;
 using testsupport::InfoText;
 
@@ -34,8 +33,7 @@ struct IntelCase {
 // A record as detection leaves it before naming; then NameProcessor as the driver calls it.
 struct Subject {
     SimulatedMachine machine;
-    ScopedMachine use{machine};
-    CCpuInfo cpu{0x100, 9};
+    CCpuInfo cpu{machine, 0x100, 9};
 
     explicit Subject(const IntelCase& c) {
         cpu.VendorId = Vendor::Intel;
@@ -170,8 +168,7 @@ TEST(IntelNaming, ExtendedModelAndFamilyThroughDecoding) {
         testsupport::SetSignature(machine, c.signature, 0, 0, 0);
         machine.SetLeaf(0x80000000, CpuidRegs{0x80000001, 0, 0, 0});
         machine.SetLeaf(0x80000001, CpuidRegs{c.ext1Eax, 0, 0, 0});
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(InfoText(cpu, INFO_CPU_NAME), c.name) << c.processor;
     }
 }
@@ -205,8 +202,7 @@ TEST(IntelRevision, KeysAndL3Conditions) {
     };
     for (const RevisionCase& c : cases) {
         SimulatedMachine machine;
-        ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 9);
+        CCpuInfo cpu(machine, 0x100, 9);
         cpu.Std1Eax = c.signature;
         cpu.L3Size = c.l3;
         cpu.SetRevisionInfo(1.5, 2.5, "keep");
@@ -224,8 +220,7 @@ TEST(IntelNaming, RecordedProcessorsEndToEnd) {
     testsupport::SetVendor(machine, "GenuineIntel", 2);
     testsupport::SetSignature(machine, 0x00000F27, 0x0001080E, 0, 0xBFEBFBFF);
     machine.SetLeaf(2, CpuidRegs{0x665B5001, 0, 0, 0x007B7040});
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(InfoText(cpu, INFO_CPU_NAME), "Mobile Pentium 4-M (Northwood)");
     EXPECT_EQ(InfoText(cpu, INFO_PROCESSOR_NAME), "Intel Mobile Pentium 4-M");
     EXPECT_EQ(InfoText(cpu, INFO_SOCKET), "Socket 478/LGA775");

@@ -43,12 +43,11 @@ bool SameRegs(const CpuidRegs& a, const CpuidRegs& b) {
     return a.eax == b.eax && a.ebx == b.ebx && a.ecx == b.ecx && a.edx == b.edx;
 }
 
-// Runs a detection on the machine and reads every item while the machine is still installed.
+// Runs a detection on the machine and reads every item.
 struct Detection {
-    explicit Detection(SimulatedMachine& machine) : use(machine), cpu(0x100, 0), fields(cpu) {
+    explicit Detection(SimulatedMachine& machine) : cpu(machine, 0x100, 0), fields(cpu) {
         for (size_t i = 0; i < kInfoItemCount; ++i) items.push_back(testsupport::InfoText(cpu, kInfoItems[i].code));
     }
-    platform::ScopedMachine use;
     CCpuInfo cpu;
     CCpuInfo fields;  // as construction left it
     std::vector<std::string> items;

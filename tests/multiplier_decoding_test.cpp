@@ -14,8 +14,7 @@ namespace {
 
 struct Subject {
     platform::SimulatedMachine machine;
-    platform::ScopedMachine use{machine};
-    CCpuInfo cpu{0x100, 0};
+    CCpuInfo cpu{machine, 0x100, 0};
 };
 
 struct SchemeCase {
@@ -116,8 +115,7 @@ TEST(DecodeMultiplierAndBus, RegisterFromTheMachineForCore2) {
     ASSERT_TRUE(platform::LoadMachineFile(std::string(CPUTYPE_TEST_MACHINES) + "/core2-6300-registers.txt", machine,
                                           error))
         << error;
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     if (cpu.CoreCode != Core::Banias && cpu.CoreCode != Core::Dothan) GTEST_SKIP() << "Intel naming does not set the core code yet";
     EXPECT_DOUBLE_EQ(cpu.MaxMultiplier, 7.0);
     EXPECT_DOUBLE_EQ(cpu.Multiplier, 6.0);
@@ -136,8 +134,7 @@ TEST(DecodeMultiplierAndBus, RecordedAthlonXpWithItsRegister) {
     ASSERT_TRUE(platform::LoadMachineFile(std::string(CPUTYPE_TEST_MACHINES) + "/athlon-xp-registers.txt", machine,
                                           error))
         << error;
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.CoreCode, Core::K7Desktop);
     EXPECT_EQ(machine.MsrReads().count(0xC0010015), 1u);
     EXPECT_EQ(testsupport::InfoText(cpu, INFO_MULTIPLIER), "9.00");
@@ -174,8 +171,7 @@ TEST(DecodeMultiplierAndBus, SecondNamingPassUsesTheDecodedBusClock) {
         machine.Facts().tscMhz = 2400.0;
         // Multiplier 18 (bits 24..28), speed field 1 (133 MHz, bits 16..18), maximum 18 (bits 0..4).
         if (c.withRegister) machine.SetMsr(0x2C, (18u << 24) | (1u << 16) | 18u);
-        platform::ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(testsupport::InfoText(cpu, INFO_CPU_NAME), c.name) << c.processor;
         EXPECT_EQ(testsupport::InfoText(cpu, INFO_RATED_BUS_CLOCK), c.busClock) << c.processor;
     }

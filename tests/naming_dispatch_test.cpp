@@ -55,8 +55,7 @@ TEST(NamingDispatch, PrintedNameIsVendorBlankModel) {
         platform::SimulatedMachine machine;
         testsupport::SetVendor(machine, c.vendor, 1);
         testsupport::SetSignature(machine, c.signature, 0, 0, 0);
-        platform::ScopedMachine use(machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(machine, 0x100, 0);
         EXPECT_EQ(testsupport::InfoText(cpu, INFO_PROCESSOR_NAME), c.printed) << c.vendor;
     }
 }

@@ -9,7 +9,6 @@
 #include "tests/support/simulated.h"
 
 using platform::CpuidRegs;
-using platform::ScopedMachine;
 using platform::SimulatedMachine;
 using testsupport::InfoText;
 
@@ -21,8 +20,7 @@ struct Named {
 };
 
 Named Detect(SimulatedMachine& machine) {
-    ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     return Named{InfoText(cpu, INFO_CPU_NAME), InfoText(cpu, INFO_PROCESSOR_NAME), InfoText(cpu, INFO_CODE_NAME),
                  InfoText(cpu, INFO_SOCKET),   InfoText(cpu, INFO_PROCESS_TECH),   InfoText(cpu, INFO_REVISION),
                  cpu};

@@ -9,7 +9,6 @@
 #include "platform/simulated_machine.h"
 #include "tests/support/simulated.h"
 
-using platform::ScopedMachine;
 using platform::SimulatedMachine;
 
 namespace {
@@ -59,8 +58,7 @@ TEST(RegisterStep, EachRowReadsItsRegisters) {
     };
     for (const RegisterCase& c : cases) {
         Subject subject;
-        ScopedMachine use(subject.machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(subject.machine, 0x100, 0);
         cpu.VendorId = c.vendor;
         cpu.Family = c.family;
         cpu.Model = c.model;
@@ -79,8 +77,7 @@ TEST(RegisterStep, EachRowReadsItsRegisters) {
 TEST(RegisterStep, PlatformIdentifierComesFromBits50To52OfRegister17) {
     Subject subject;
     subject.machine.SetMsr(0x17, 0x001C000000000000ULL);  // bits 50..52 all set
-    ScopedMachine use(subject.machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(subject.machine, 0x100, 0);
     cpu.VendorId = Vendor::Intel;
     cpu.Family = 6;
     cpu.Model = 8;
@@ -113,8 +110,7 @@ TEST(RegisterStep, L2SpeedByVendorAndDivisor) {
     for (const L2Case& c : cases) {
         Subject subject;
         if (c.slotB) subject.machine.SetMsr(0xC0010011, c.slotB);
-        ScopedMachine use(subject.machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(subject.machine, 0x100, 0);
         cpu.VendorId = c.vendor;
         cpu.Family = c.family;
         cpu.Model = c.model;
@@ -148,8 +144,7 @@ TEST(RegisterStep, RescalingByMultiplierRatio) {
     };
     for (const RescaleCase& c : cases) {
         Subject subject;
-        ScopedMachine use(subject.machine);
-        CCpuInfo cpu(0x100, 0);
+        CCpuInfo cpu(subject.machine, 0x100, 0);
         cpu.VendorId = c.vendor;
         cpu.Family = c.family;
         cpu.Model = c.model;
@@ -168,8 +163,7 @@ TEST(RegisterStep, RescalingByMultiplierRatio) {
 
 TEST(RegisterStep, OverclockPercentOnlyWithAPositiveRatedClock) {
     Subject subject;
-    ScopedMachine use(subject.machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(subject.machine, 0x100, 0);
     cpu.VendorId = Vendor::Rise;
     cpu.CoreClock = 2100.0;
     cpu.RatedClock = 2000.0;
@@ -177,7 +171,7 @@ TEST(RegisterStep, OverclockPercentOnlyWithAPositiveRatedClock) {
     EXPECT_NEAR(cpu.OverclockPercent, 5.0, 1e-9);
     EXPECT_EQ(testsupport::InfoText(cpu, INFO_OVERCLOCK_PERCENT), "5.00");
 
-    CCpuInfo unrated(0x100, 0);
+    CCpuInfo unrated(subject.machine, 0x100, 0);
     unrated.CoreClock = 2100.0;
     unrated.UpdateMultiplierAndBus();
     EXPECT_EQ(unrated.OverclockPercent, -100.0);
@@ -185,8 +179,7 @@ TEST(RegisterStep, OverclockPercentOnlyWithAPositiveRatedClock) {
 
 TEST(RegisterStep, TransmetaRatedClockIsTheNominalClock) {
     Subject subject;
-    ScopedMachine use(subject.machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(subject.machine, 0x100, 0);
     cpu.VendorId = Vendor::Transmeta;
     cpu.TransmetaNominalClock = 600;
     cpu.CoreClock = 660.0;
@@ -194,7 +187,7 @@ TEST(RegisterStep, TransmetaRatedClockIsTheNominalClock) {
     EXPECT_EQ(cpu.RatedClock, 600.0);
     EXPECT_NEAR(cpu.OverclockPercent, 10.0, 1e-9);
 
-    CCpuInfo unknown(0x100, 0);
+    CCpuInfo unknown(subject.machine, 0x100, 0);
     unknown.VendorId = Vendor::Transmeta;  // nominal clock never read: -1 gives no percentage
     unknown.UpdateMultiplierAndBus();
     EXPECT_EQ(unknown.RatedClock, -1.0);
@@ -204,8 +197,7 @@ TEST(RegisterStep, TransmetaRatedClockIsTheNominalClock) {
 TEST(RegisterStep, UnreadSlotKeepsItsWordsAcrossRuns) {
     Subject subject;
     subject.machine.SetMsr(0xC0010011, 0x20);
-    ScopedMachine use(subject.machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(subject.machine, 0x100, 0);
     cpu.VendorId = Vendor::Amd;
     cpu.Family = 6;
     cpu.Model = 1;

@@ -29,9 +29,8 @@ TEST(Robustness, ArbitraryRegistersStayInsideEveryField) {
         testsupport::ByteSource source(bytes.data(), bytes.size());
         platform::SimulatedMachine machine;
         testsupport::FillRandomMachine(source, machine);
-        platform::ScopedMachine use(machine);
 
-        CCpuInfo cpu(0x100, seed % 12);
+        CCpuInfo cpu(machine, 0x100, seed % 12);
         ExpectTextsTerminated(cpu, seed);
         for (size_t i = 0; i < kInfoItemCount; ++i) {
             char buffer[80];

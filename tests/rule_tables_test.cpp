@@ -10,6 +10,7 @@
 #include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "platform/simulated_machine.h"
+#include "tests/support/simulated.h"
 
 namespace {
 
@@ -107,12 +108,11 @@ TEST(Values, BoundsMasksAndNotANumber) {
         EXPECT_EQ(c.values.Holds(c.value), c.holds) << c.set << " holding " << c.value;
 }
 
-// A record of the given vendor, family and model after a detection without CPUID.
+// A record after a detection without CPUID; the test sets the fields the rows read.
 CCpuInfo Blank() {
-    platform::SimulatedMachine machine;
+    platform::SimulatedMachine& machine = testsupport::KeptMachine();
     machine.Facts().cpuid = false;
-    platform::ScopedMachine use(machine);
-    return CCpuInfo(0x100, 0);
+    return CCpuInfo(machine, 0x100, 0);
 }
 
 bool HasMp(const CCpuInfo& r) { return std::strstr(r.BrandString, "MP") != nullptr; }

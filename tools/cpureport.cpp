@@ -285,18 +285,18 @@ int main(int argc, char** argv) {
     Options options = ParseOptions(argc, argv);
 
     platform::SimulatedMachine loaded;
-    std::optional<platform::ScopedMachine> replay;
+    platform::Machine* machine = &platform::NativeMachine();
     if (options.machineFile) {
         std::string error;
         if (!platform::LoadMachineFile(*options.machineFile, loaded, error)) Fail(error);
-        replay.emplace(loaded);
+        machine = &loaded;
     }
 
-    CCpuInfo cpu(0x100, options.clockOption);
+    CCpuInfo cpu(*machine, 0x100, options.clockOption);
     const CCpuInfo snapshot = cpu;  // the record as construction left it
 
     if (options.saveFile) {
-        std::string description = DescribeMachine(platform::CurrentMachine(), snapshot);
+        std::string description = DescribeMachine(*machine, snapshot);
         std::ofstream file(*options.saveFile, std::ios::binary | std::ios::trunc);
         if (!file || !(file << description) || !file.flush()) Fail("cannot write " + *options.saveFile);
         std::printf("machine written to %s\n", options.saveFile->c_str());

@@ -43,7 +43,7 @@ double CCpuInfo::MeasureClock(uint32_t method) {
     const ClockMethod* chosen = FindByKey(kClockMethods, method);
     if (!chosen) chosen = &kClockMethods[1];
 
-    platform::Machine& machine = platform::CurrentMachine();
+    platform::Machine& machine = *MachineInUse;
     if (VariableClock && chosen->warmUp) {
         // Keep the processor busy for one second, without yielding, so it runs at full clock.
         const uint32_t start = machine.GetTickCount();

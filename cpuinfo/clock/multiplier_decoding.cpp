@@ -2,7 +2,6 @@
 // and maximum multiplier and a bus code, and from those the measured and nominal bus clocks and the
 // rated clock. The vendor and the core code that naming chose select the scheme.
 #include "cpuinfo/cpu_info.h"
-#include "cpuinfo/msr.h"
 #include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 
@@ -173,7 +172,7 @@ void DecodeBaniasAndLater(CCpuInfo& r, BusCode& bus) {
     r.MeasuredBusClock = Per(r.CoreClock, r.Multiplier);
     uint32_t low = 0;
     uint32_t high = 0;
-    ReadMSR(0x198, &low, &high);
+    r.QueryMsr(0x198, &low, &high);
     r.MaxMultiplier = static_cast<double>((high >> 8) & 255);
     r.RatedClock = r.RatedClockFromBrand();
     if (const BrandBusRow* row = FirstMatch(kBrandBuses, r)) {

@@ -2,7 +2,6 @@
 // this processor into the record's two slots, then derives the platform identifier, the L2 speed, the
 // multiplier and bus figures, the effective (rescaled) clocks and the overclock percentage.
 #include "cpuinfo/cpu_info.h"
-#include "cpuinfo/msr.h"
 #include "cpuinfo/rule_tables.h"
 #include "cpuinfo/rules.h"
 #include "cpuinfo/text.h"
@@ -50,13 +49,13 @@ const L2Speed kAmdL2Divisors[] = {{"1/2", 0.5}, {"2/5", 0.4}, {"1/3", 0.33}};
 
 void CCpuInfo::UpdateMultiplierAndBus() {
     if (VendorId == Vendor::Intel && (Family == 15 || (Family == 6 && Model >= 7))) {
-        ReadMSR(0x17, &MsrALow, &MsrAHigh);
+        QueryMsr(0x17, &MsrALow, &MsrAHigh);
         PlatformId = static_cast<int32_t>((MsrAHigh >> 18) & 7);
     }
 
     if (const RegisterRow* row = FirstMatch(kRegisterRows, *this)) {
-        ReadMSR(row->slotA, &MsrALow, &MsrAHigh);
-        if (row->slotB != kNoRegister) ReadMSR(row->slotB, &MsrBLow, &MsrBHigh);
+        QueryMsr(row->slotA, &MsrALow, &MsrAHigh);
+        if (row->slotB != kNoRegister) QueryMsr(row->slotB, &MsrBLow, &MsrBHigh);
         if (row->setsAuxFigure) AuxFigure = GetAuxFigure();
     }
 

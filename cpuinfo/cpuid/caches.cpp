@@ -103,14 +103,14 @@ void DecodeCacheDescriptor(CCpuInfo& r, uint8_t byte) {
 // iteration count in the low byte of EAX is decoded like any other byte.
 void ReadDescriptorCaches(CCpuInfo& r) {
     uint32_t regs[4] = {0, 0, 0, 0};
-    Cpuid(2, &regs[0], &regs[1], &regs[2], &regs[3]);
+    r.QueryCpuid(2, &regs[0], &regs[1], &regs[2], &regs[3]);
     for (uint32_t reg : regs)
         for (int shift = 24; shift >= 0; shift -= 8) DecodeCacheDescriptor(r, static_cast<uint8_t>(reg >> shift));
 }
 
 void ReadExtendedCaches(CCpuInfo& r) {
     uint32_t eax = 0, ebx = 0, ecx = 0, edx = 0;
-    Cpuid(0x80000005, &eax, &ebx, &ecx, &edx);
+    r.QueryCpuid(0x80000005, &eax, &ebx, &ecx, &edx);
     r.L1CodeSize = static_cast<int32_t>(edx >> 24);
     r.L1CodeAssoc = static_cast<int32_t>((edx >> 16) & 0xFF);
     r.L1CodeLine = static_cast<int32_t>(edx & 0xFF);
@@ -139,7 +139,7 @@ void ReadExtendedCaches(CCpuInfo& r) {
     }
 
     if (r.MaxExtLeaf < 0x80000006u) return;
-    Cpuid(0x80000006, &eax, &ebx, &ecx, &edx);
+    r.QueryCpuid(0x80000006, &eax, &ebx, &ecx, &edx);
     r.L2Size = static_cast<int32_t>(ecx >> 16);
     if (r.VendorId == Vendor::Idt && r.Family == 6 && r.Model >= 7) r.L2Size = 64;
     r.L2Assoc = static_cast<int32_t>((ecx >> 12) & 0xF);

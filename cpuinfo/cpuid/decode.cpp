@@ -58,7 +58,7 @@ int32_t CCpuInfo::DecodeCpuid() {
     uint32_t eax = 0, ebx = 0, ecx = 0, edx = 0;
 
     // Vendor: the register bytes in the order EBX, EDX, ECX.
-    Cpuid(0, &eax, &ebx, &ecx, &edx);
+    QueryCpuid(0, &eax, &ebx, &ecx, &edx);
     MaxStdLeaf = static_cast<int32_t>(eax);
     char vendor[13];
     StoreWord(vendor, ebx);
@@ -75,9 +75,9 @@ int32_t CCpuInfo::DecodeCpuid() {
     }
 
     // Extended leaves.
-    Cpuid(0x80000000, &eax, &ebx, &ecx, &edx);
+    QueryCpuid(0x80000000, &eax, &ebx, &ecx, &edx);
     MaxExtLeaf = eax;
-    if (MaxExtLeaf > 0x80000000u) Cpuid(0x80000001, &Ext1Eax, &Ext1Ebx, &Ext1Ecx, &Ext1Edx);
+    if (MaxExtLeaf > 0x80000000u) QueryCpuid(0x80000001, &Ext1Eax, &Ext1Ebx, &Ext1Ecx, &Ext1Edx);
     HasMmxExt = Bit(Ext1Edx, 22);
     if (VendorId == Vendor::Intel)
         HasEm64t = Bit(Ext1Edx, 29);
@@ -90,7 +90,7 @@ int32_t CCpuInfo::DecodeCpuid() {
     HasSse4a = Bit(Ext1Ecx, 6);
 
     // Signature.
-    Cpuid(1, &Std1Eax, &Std1Ebx, &Std1Ecx, &Std1Edx);
+    QueryCpuid(1, &Std1Eax, &Std1Ebx, &Std1Ecx, &Std1Edx);
     Family = static_cast<int32_t>(Bits(Std1Eax, 8, 4));
     Model = static_cast<int32_t>(Bits(Std1Eax, 4, 4));
     Stepping = static_cast<int32_t>(Bits(Std1Eax, 0, 4));
@@ -121,11 +121,11 @@ int32_t CCpuInfo::DecodeCpuid() {
         LogicalPerCore = 0;
     }
     if (VendorId == Vendor::Amd && MaxExtLeaf >= 0x80000008u) {
-        Cpuid(0x80000008, &eax, &ebx, &ecx, &edx);
+        QueryCpuid(0x80000008, &eax, &ebx, &ecx, &edx);
         CoresPerPackage = static_cast<int32_t>(Bits(ecx, 0, 8)) + 1;
     }
     if (VendorId == Vendor::Intel && MaxStdLeaf >= 4) {
-        Cpuid(4, &eax, &ebx, &ecx, &edx);
+        QueryCpuid(4, &eax, &ebx, &ecx, &edx);
         CoresPerPackage = static_cast<int32_t>(Bits(eax, 26, 6)) + 1;
     }
     if (CoresPerPackage == 2) IsDualCore = 1;
@@ -180,27 +180,27 @@ int32_t CCpuInfo::DecodeCpuid() {
 
     if (MaxStdLeaf >= 3 && Bit(Std1Edx, 18)) {
         uint32_t signature = 0;
-        Cpuid(1, &signature, &ebx, &ecx, &edx);
-        Cpuid(3, &eax, &ebx, &ecx, &edx);
+        QueryCpuid(1, &signature, &ebx, &ecx, &edx);
+        QueryCpuid(3, &eax, &ebx, &ecx, &edx);
         FormatText(SerialNumber, "%04X-%04X-%04X-%04X-%04X-%04X", signature >> 16, signature & 0xFFFF, edx >> 16,
                    edx & 0xFFFF, ecx >> 16, ecx & 0xFFFF);
         HasSerialNumber = 1;
     }
 
     // Vendor-specific leaves, asked of every processor.
-    Cpuid(0x80860000, &eax, &ebx, &ecx, &edx);
+    QueryCpuid(0x80860000, &eax, &ebx, &ecx, &edx);
     if (eax > 0x80860000u) {
-        Cpuid(0x80860001, &eax, &ebx, &ecx, &edx);
+        QueryCpuid(0x80860001, &eax, &ebx, &ecx, &edx);
         TransmetaExtEdx = edx;
     }
-    Cpuid(0xC0000000, &eax, &ebx, &ecx, &edx);
+    QueryCpuid(0xC0000000, &eax, &ebx, &ecx, &edx);
     if (eax > 0xC0000000u) {
-        Cpuid(0xC0000001, &eax, &ebx, &ecx, &edx);
+        QueryCpuid(0xC0000001, &eax, &ebx, &ecx, &edx);
         CentaurExtEdx = edx;
     }
-    Cpuid(0x80000000, &eax, &ebx, &ecx, &edx);
+    QueryCpuid(0x80000000, &eax, &ebx, &ecx, &edx);
     if (eax >= 0x80000007u) {
-        Cpuid(0x80000007, &eax, &ebx, &ecx, &edx);
+        QueryCpuid(0x80000007, &eax, &ebx, &ecx, &edx);
         PowerMgmtEdx = edx;
     }
     return 0;

@@ -57,7 +57,7 @@ const char* ArchitectureNameOf(uint32_t code) {
 }
 
 void CCpuInfo::InitRecord() {
-    platform::Machine& machine = platform::CurrentMachine();
+    platform::Machine& machine = *MachineInUse;
 
     char executable[260];
     machine.ExecutablePath(executable, sizeof executable);
@@ -82,7 +82,7 @@ void CCpuInfo::InitRecord() {
 
     platform::SystemInfo system = machine.GetSystemInfo();
     ProcessorCount = static_cast<int32_t>(system.processorCount);
-    CopyText(ArchitectureName, IsWow64() ? "x64" : ArchitectureNameOf(system.architecture));
+    CopyText(ArchitectureName, machine.IsWow64() ? "x64" : ArchitectureNameOf(system.architecture));
 }
 
 const RuleTableList& HostProbeTables() {

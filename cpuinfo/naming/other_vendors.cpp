@@ -91,7 +91,7 @@ void CCpuInfo::NameOtherVendor() {
     const char* name = "";
     for (const EmulatorName& emulator : kEmulators)
         if (std::strcmp(VendorString, emulator.key) == 0) name = emulator.name;
-    CopyText(CpuName, NameFromHost(platform::CurrentMachine().GetSystemInfo(), name));
+    CopyText(CpuName, NameFromHost(MachineInUse->GetSystemInfo(), name));
     CopyText(Socket, "");
     CopyText(ProcessTech, "");
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 
 namespace testsupport {
 
@@ -36,6 +37,11 @@ void SetBrandString(platform::SimulatedMachine& machine, const char* brand) {
                         platform::CpuidRegs{Chars(part), Chars(part + 4), Chars(part + 8), Chars(part + 12)});
     }
     if (machine.Cpuid(0x80000000, 0).eax < 0x80000004) SetMaxExtLeaf(machine, 0x80000004);
+}
+
+platform::SimulatedMachine& KeptMachine() {
+    static std::deque<platform::SimulatedMachine> machines;  // a deque keeps its elements in place
+    return machines.emplace_back();
 }
 
 std::string InfoText(CCpuInfo& cpu, int32_t item) {

@@ -23,6 +23,11 @@ void SetBrandString(platform::SimulatedMachine& machine, const char* brand);
 // Sets the highest extended leaf (leaf 0x80000000 EAX); replaces an earlier value.
 void SetMaxExtLeaf(platform::SimulatedMachine& machine, uint32_t maxExtLeaf);
 
+// A new simulated machine that lives as long as the test program, for records that a helper returns
+// by value and that may still ask their machine later (the re-measuring items). Not for use from
+// several threads at once.
+platform::SimulatedMachine& KeptMachine();
+
 // GetInfo's text for an item.
 std::string InfoText(CCpuInfo& cpu, int32_t item);
 
