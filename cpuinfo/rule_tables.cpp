@@ -18,6 +18,7 @@ RuleTableLists RuleTables() {
         &RegisterStepTables(),
         &MultiplierDecodingTables(),
         &ClockMethodTables(),
+        &BrandRatingTables(),
     };
     return {kLists, std::size(kLists)};
 }

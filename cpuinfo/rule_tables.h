@@ -20,6 +20,9 @@ struct RuleTable {
     // Keyed tables whose rows may hold only under a further condition: whether this row does. Null
     // when the key alone decides.
     bool (*conditional)(size_t row);
+    // Text keys looked for anywhere in a text, first key first: a key that contains an earlier one
+    // is never found.
+    bool substringKeys = false;
 };
 
 struct RuleTableList {
@@ -66,6 +69,7 @@ const RuleTableList& OtherVendorTables();
 const RuleTableList& RegisterStepTables();
 const RuleTableList& MultiplierDecodingTables();
 const RuleTableList& ClockMethodTables();
+const RuleTableList& BrandRatingTables();
 
 // All of them.
 struct RuleTableLists {

@@ -3,12 +3,16 @@
 #include <cstdio>
 #include <cstring>
 
-void CopyTextInto(char* target, size_t size, const char* source) {
-    if (size == 0) return;
-    size_t length = source ? std::strlen(source) : 0;
+size_t CopyTextRange(char* target, size_t size, const char* source, size_t length) {
+    if (size == 0) return 0;
     if (length > size - 1) length = size - 1;
     if (length) std::memmove(target, source, length);
     target[length] = '\0';
+    return length;
+}
+
+size_t CopyTextInto(char* target, size_t size, const char* source) {
+    return CopyTextRange(target, size, source, source ? std::strlen(source) : 0);
 }
 
 void FormatTextInto(char* target, size_t size, const char* format, ...) {

@@ -5,8 +5,12 @@
 #include <cstdarg>
 #include <cstddef>
 
-// Copies at most size-1 characters of source (null counts as empty) and terminates.
-void CopyTextInto(char* target, size_t size, const char* source);
+// The one bounded copy: at most size-1 of the length characters at source, then a terminator (nothing
+// at all when size is 0). Returns the number of characters copied. Source and target may overlap.
+size_t CopyTextRange(char* target, size_t size, const char* source, size_t length);
+
+// A terminated source (null counts as empty) through CopyTextRange.
+size_t CopyTextInto(char* target, size_t size, const char* source);
 
 #if defined(__GNUC__)
 #define CPUINFO_PRINTF_FORMAT(f, a) __attribute__((format(printf, f, a)))

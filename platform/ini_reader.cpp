@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "cpuinfo/text.h"
+
 namespace platform {
 namespace {
 
@@ -27,15 +29,6 @@ bool EqualsIgnoringCase(const char* begin, const char* end, const char* name) {
 void Trim(const char*& begin, const char*& end) {
     while (begin < end && IsBlank(*begin)) ++begin;
     while (end > begin && IsBlank(end[-1])) --end;
-}
-
-size_t CopyBounded(const char* begin, const char* end, char* out, size_t size) {
-    if (size == 0) return 0;
-    size_t length = static_cast<size_t>(end - begin);
-    if (length > size - 1) length = size - 1;
-    std::memcpy(out, begin, length);
-    out[length] = '\0';
-    return length;
 }
 
 struct Lookup {
@@ -74,7 +67,7 @@ struct Lookup {
             ++valueBegin;
             --valueEnd;
         }
-        written = CopyBounded(valueBegin, valueEnd, out, size);
+        written = CopyTextRange(out, size, valueBegin, static_cast<size_t>(valueEnd - valueBegin));
         found = true;
     }
 };
@@ -106,7 +99,7 @@ size_t ReadIniValue(const char* path, const char* section, const char* key, cons
         ::close(fd);
     }
     if (lookup.found) return lookup.written;
-    return CopyBounded(defaultValue, defaultValue + std::strlen(defaultValue), out, size);
+    return CopyTextInto(out, size, defaultValue);
 }
 
 }  // namespace platform

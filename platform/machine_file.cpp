@@ -266,12 +266,16 @@ struct Loader {
         return true;
     }
 
+    // The decimal number at text (blanks and a sign allowed before it) is above 0; a number too
+    // long for a long counts as large, not as undefined.
+    static bool PositiveNumberAt(const char* text) { return std::strtol(text, nullptr, 10) > 0; }
+
     // Headers of a second (or later) logical processor.
     static bool IsOtherProcessorHeader(const std::string& line) {
         size_t at = line.find("Logical CPU #");
-        if (at != std::string::npos) return std::atoi(line.c_str() + at + 13) > 0;
+        if (at != std::string::npos) return PositiveNumberAt(line.c_str() + at + 13);
         if (line.compare(0, 4, "CPU#") == 0 && line.find("AffMask") != std::string::npos)
-            return std::atoi(line.c_str() + 4) > 0;
+            return PositiveNumberAt(line.c_str() + 4);
         if (line.compare(0, 4, "CPU ") == 0) {
             const char* p = line.c_str() + 4;
             char* end = nullptr;

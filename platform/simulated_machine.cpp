@@ -2,19 +2,9 @@
 
 #include <cstring>
 
+#include "cpuinfo/text.h"
+
 namespace platform {
-namespace {
-
-size_t CopyBounded(const char* text, char* out, size_t size) {
-    if (size == 0) return 0;
-    size_t length = std::strlen(text);
-    if (length > size - 1) length = size - 1;
-    std::memcpy(out, text, length);
-    out[length] = '\0';
-    return length;
-}
-
-}  // namespace
 
 void SimulatedMachine::SetLeaf(uint32_t leaf, uint32_t subleaf, const CpuidRegs& regs) {
     leaves_.emplace(std::make_pair(leaf, subleaf), regs);
@@ -109,13 +99,13 @@ SystemInfo SimulatedMachine::GetSystemInfo() {
 
 bool SimulatedMachine::IsWow64() { return facts_.wow64; }
 
-size_t SimulatedMachine::ExecutablePath(char* out, size_t size) { return CopyBounded(kExecutablePath, out, size); }
+size_t SimulatedMachine::ExecutablePath(char* out, size_t size) { return CopyTextInto(out, size, kExecutablePath); }
 
 size_t SimulatedMachine::ReadIniString(const char*, const char* section, const char* key, const char* defaultValue,
                                        char* out, size_t size) {
     bool asked = std::strcmp(section, "Setting") == 0 && std::strcmp(key, "CqDualWaitTime") == 0;
-    if (asked && facts_.dualWaitTime) return CopyBounded(facts_.dualWaitTime->c_str(), out, size);
-    return CopyBounded(defaultValue, out, size);
+    if (asked && facts_.dualWaitTime) return CopyTextInto(out, size, facts_.dualWaitTime->c_str());
+    return CopyTextInto(out, size, defaultValue);
 }
 
 }  // namespace platform

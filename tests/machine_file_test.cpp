@@ -135,6 +135,26 @@ TEST(MachineFile, SecondProcessorAndDashesEndTheLeaves) {
     EXPECT_EQ(machine.Cpuid(2, 0).eax, 0u);   // after the dashes
 }
 
+TEST(MachineFile, ProcessorHeaderNumbersOfAnyLength) {
+    struct Case {
+        const char* header;
+        bool second;  // the header starts a later processor: the leaf after it is ignored
+    };
+    const Case cases[] = {
+        {"------[ Logical CPU #99999999999999999999999 ]------", true},
+        {"------[ Logical CPU #-99999999999999999999999 ]------", false},
+        {"------[ Logical CPU #0 ]------", false},
+        {"CPU#99999999999999999999999 AffMask: 0x00000002", true},
+        {"CPU#000 AffMask: 0x00000001", false},
+        {"CPU 99999999999999999999999:", true},
+    };
+    for (const Case& c : cases) {
+        SimulatedMachine machine =
+            Parse(std::string(c.header) + "\nCPUID 00000001: 00000F29-00020809-00004400-BFEBFBFF\n");
+        EXPECT_EQ(machine.Cpuid(1, 0).eax, c.second ? 0u : 0xF29u) << c.header;
+    }
+}
+
 TEST(MachineFile, MalformedLinesNameFileAndLine) {
     struct Case {
         const char* text;

@@ -17,16 +17,11 @@ bool SplitMarketName(const char* cpuName, char* model, size_t modelSize, char* c
     size_t before = static_cast<size_t>(open - cpuName);
     size_t modelLength = before > 0 ? before - 1 : 0;
     if (modelSize == 0 || codeSize == 0) return true;
-    if (modelLength > modelSize - 1) modelLength = modelSize - 1;
-    std::memmove(model, cpuName, modelLength);
-    model[modelLength] = '\0';
+    CopyTextRange(model, modelSize, cpuName, modelLength);
 
     const char* codeBegin = open + 1;
     const char* close = std::strchr(codeBegin, ')');
-    size_t codeLength = close ? static_cast<size_t>(close - codeBegin) : std::strlen(codeBegin);
-    if (codeLength > codeSize - 1) codeLength = codeSize - 1;
-    std::memmove(code, codeBegin, codeLength);
-    code[codeLength] = '\0';
+    CopyTextRange(code, codeSize, codeBegin, close ? static_cast<size_t>(close - codeBegin) : std::strlen(codeBegin));
     return true;
 }
 
