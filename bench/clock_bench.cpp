@@ -22,12 +22,11 @@ struct Reference {
 double MonotonicRawSeconds() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC_RAW, &now);
-    return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 Reference FindReference() {
     platform::Machine& machine = platform::NativeMachine();
-    Reference reference;
     const platform::CpuidRegs hypervisor = machine.Cpuid(0x40000000, 0);
     if (hypervisor.eax >= 0x40000010) {
         const platform::CpuidRegs frequency = machine.Cpuid(0x40000010, 0);

@@ -80,11 +80,11 @@ public:
         if (sched_getaffinity(0, sizeof previous, &previous) != 0) return 0;
         cpu_set_t wanted;
         CPU_ZERO(&wanted);
-        for (int cpu = 0; cpu < 32; ++cpu)
+        for (size_t cpu = 0; cpu < 32; ++cpu)
             if (mask & (1u << cpu)) CPU_SET(cpu, &wanted);
         if (sched_setaffinity(0, sizeof wanted, &wanted) != 0) return 0;
         uint32_t old = 0;
-        for (int cpu = 0; cpu < 32; ++cpu)
+        for (size_t cpu = 0; cpu < 32; ++cpu)
             if (CPU_ISSET(cpu, &previous)) old |= 1u << cpu;
         return old;
     }

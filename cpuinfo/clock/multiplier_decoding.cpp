@@ -68,7 +68,8 @@ void DecodeEsther(CCpuInfo& r, BusCode& bus) {
     r.RatedClock = r.RatedClockFromBrand();
     if (r.RatedClock > 1500.0) {
         bus = BusCode::Bus133;
-        r.MaxMultiplier = r.RatedClock * (1.0L / 133.333333333333L);
+        // The product is taken in long double precision, then rounded to the double field.
+        r.MaxMultiplier = static_cast<double>(r.RatedClock * (1.0L / 133.333333333333L));
     } else {
         bus = BusCode::Bus100;
         r.MaxMultiplier = r.RatedClock * 0.01;
