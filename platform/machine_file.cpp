@@ -3,13 +3,12 @@
 // the dump and ignored. A malformed line of a recognised kind is an error; nothing is guessed.
 #include "platform/machine_file.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -41,8 +40,8 @@ public:
         pos_ += length;
         return true;
     }
-    // Up to maxDigits hexadecimal digits, at least one.
-    bool Hex(uint64_t& value, size_t maxDigits) {
+    // minDigits to maxDigits hexadecimal digits.
+    bool Hex(uint64_t& value, size_t maxDigits, size_t minDigits = 1) {
         size_t start = pos_;
         value = 0;
         while (pos_ < text_.size() && std::isxdigit(static_cast<unsigned char>(text_[pos_])) &&
@@ -52,7 +51,7 @@ public:
                                                            ? c - '0'
                                                            : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10);
         }
-        if (pos_ == start) return false;
+        if (pos_ - start < minDigits) return false;
         // More digits than a register holds is malformed, not cut.
         return pos_ >= text_.size() || !std::isxdigit(static_cast<unsigned char>(text_[pos_]));
     }
@@ -101,8 +100,9 @@ struct Loader {
                 cursor.Take('-');
                 cursor.SkipBlanks();
             }
+            // Registers are written with all eight digits; fewer means a cut line (an interrupted save).
             uint64_t value = 0;
-            if (!cursor.Hex(value, 8)) return false;
+            if (!cursor.Hex(value, 8, 8)) return false;
             *words[i] = static_cast<uint32_t>(value);
         }
         return true;
@@ -115,7 +115,7 @@ struct Loader {
         cursor.Take(':');
         cursor.SkipBlanks();
         CpuidRegs regs;
-        if (!Registers(cursor, regs)) return Fail("CPUID line needs four hexadecimal registers");
+        if (!Registers(cursor, regs)) return Fail("CPUID line needs four registers of eight hexadecimal digits");
         cursor.SkipBlanks();
         uint32_t subleaf;
         if (cursor.TakeWord("[SL")) {
@@ -191,7 +191,7 @@ struct Loader {
         uint64_t parsed = 0;
         if (!number.Decimal(parsed) || !number.AtEnd()) return Fail("SET " + key + " needs a decimal number");
         if (key == "processors") {
-            if (parsed < 1 || parsed > 64) return Fail("processors must be 1 to 64");
+            if (parsed < 1 || parsed > 65535) return Fail("processors must be 1 to 65535");
             facts.processors = static_cast<uint32_t>(parsed);
         } else if (key == "architecture") {
             if (parsed > 0xFFFF) return Fail("architecture out of range");
@@ -237,7 +237,7 @@ struct Loader {
         if (index > 0xFFFF) return Fail("index out of range in " + arrayName + " line");
         CpuidRegs regs;
         cursor.SkipBlanks();
-        if (!Registers(cursor, regs)) return Fail(arrayName + " line needs four hexadecimal registers");
+        if (!Registers(cursor, regs)) return Fail(arrayName + " line needs four registers of eight hexadecimal digits");
         cursor.SkipBlanks();
         if (!cursor.AtEnd()) return Fail("unexpected text after the registers");
         AddLeaf(leaf, subleaf, regs);
@@ -340,6 +340,8 @@ bool ParseMachineText(const std::string& text, const std::string& name, Simulate
     std::string line;
     while (std::getline(lines, line)) {
         ++loader.lineNumber;
+        // A UTF-8 byte-order mark before the first line is not part of it.
+        if (loader.lineNumber == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
         if (line.find('\0') != std::string::npos) {
             error = name + ":" + std::to_string(loader.lineNumber) + ": binary data, not a machine description";
             return false;
@@ -355,13 +357,19 @@ bool ParseMachineText(const std::string& text, const std::string& name, Simulate
 }
 
 bool LoadMachineFile(const std::string& path, SimulatedMachine& machine, std::string& error) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        error = path + ": " + std::strerror(errno);
+    // Only a regular file is read: a FIFO or a device could block or never end.
+    std::error_code failure;
+    const std::filesystem::file_status status = std::filesystem::status(path, failure);
+    if (failure) {
+        error = path + ": " + failure.message();
         return false;
     }
-    if (S_ISDIR(info.st_mode)) {
+    if (status.type() == std::filesystem::file_type::directory) {
         error = path + ": is a directory, not a machine file";
+        return false;
+    }
+    if (status.type() != std::filesystem::file_type::regular) {
+        error = path + ": not a regular file (a device, FIFO or socket), not a machine file";
         return false;
     }
     std::ifstream file(path, std::ios::binary);

@@ -165,7 +165,35 @@ TEST(MachineFile, MalformedLinesNameFileAndLine) {
         std::string error = ParseError(c.text);
         EXPECT_NE(error.find(c.expected), std::string::npos) << c.text << " -> " << error;
     }
-    EXPECT_NE(ParseError(std::string("CPUID 00000000: 0-0-0-0\n\0\x01\x02", 28)).find("binary"), std::string::npos);
+    EXPECT_NE(ParseError(std::string("CPUID 00000000: 00000000-00000000-00000000-00000000\n\0\x01\x02", 55))
+                  .find("binary"),
+              std::string::npos);
+}
+
+TEST(MachineFile, CutLastLineIsAnError) {
+    // What an interrupted write leaves: a register with fewer than eight digits.
+    const std::string whole = "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n";
+    EXPECT_NE(ParseError(whole + "CPUID 80000000: 80000008-00000000-00000000-00000").find("bad.txt:2:"),
+              std::string::npos);
+    EXPECT_NE(ParseError(whole + "ext_cpuid[0]=80000008 00000000 00000000 0000").find("bad.txt:2:"),
+              std::string::npos);
+}
+
+TEST(MachineFile, ByteOrderMarkBeforeTheFirstLineIsSkipped) {
+    SimulatedMachine machine = Parse("\xEF\xBB\xBF" "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n");
+    EXPECT_EQ(machine.Cpuid(0, 0).ebx, 0x756E6547u);
+    CCpuInfo cpu = [&] {
+        platform::ScopedMachine use(machine);
+        return CCpuInfo(0x100, 9);
+    }();
+    EXPECT_STREQ(cpu.VendorString, "GenuineIntel");
+}
+
+TEST(MachineFile, ProcessorCountsOfLargeServersLoad) {
+    const std::string leaf0 = "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n";
+    for (uint32_t count : {1u, 64u, 128u, 512u, 65535u})
+        EXPECT_EQ(Parse(leaf0 + "SET processors = " + std::to_string(count) + "\n").Facts().processors, count);
+    EXPECT_NE(ParseError(leaf0 + "SET processors = 65536\n").find("bad.txt:2:"), std::string::npos);
 }
 
 TEST(MachineFile, UnreadableFiles) {
@@ -175,6 +203,11 @@ TEST(MachineFile, UnreadableFiles) {
     EXPECT_NE(error.find("/nonexistent/machine.txt"), std::string::npos);
     EXPECT_FALSE(platform::LoadMachineFile(kMachines, machine, error));
     EXPECT_NE(error.find("directory"), std::string::npos);
+    // A device (or a FIFO) is refused before it is opened: reading it could block or never end.
+    for (const char* device : {"/dev/zero", "/dev/null"}) {
+        EXPECT_FALSE(platform::LoadMachineFile(device, machine, error)) << device;
+        EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    }
 }
 
 TEST(MachineFile, OtherArraysAreIgnored) {
