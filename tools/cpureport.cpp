@@ -1,5 +1,6 @@
 // cpureport: everything the library knows about a processor, as a labelled report or JSON; replay of
 // a machine described by a file; and recording of this machine as such a file.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,9 +12,12 @@
 #include <vector>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/profile/classic_naming.h"
+#include "cpuinfo/profile/profile.h"
 #include "platform/machine.h"
 #include "platform/machine_file.h"
 #include "platform/simulated_machine.h"
+#include "tools/profile_report.h"
 
 namespace {
 
@@ -202,8 +206,9 @@ std::vector<ItemText> QueryItems(CCpuInfo& cpu, bool remeasure) {
     return items;
 }
 
-void PrintJson(const CCpuInfo& snapshot, const std::vector<ItemText>& items) {
-    std::string out = "{\n  \"items\": {";
+void PrintJson(const profile::ProcessorProfile& processor, const CCpuInfo& snapshot,
+               const std::vector<ItemText>& items) {
+    std::string out = "{\n  \"processor\": " + ProfileJson(processor, 2) + ",\n  \"items\": {";
     for (size_t i = 0; i < items.size(); ++i) {
         char key[16];
         std::snprintf(key, sizeof key, "0x%04X", static_cast<unsigned>(items[i].row->code));
@@ -215,13 +220,26 @@ void PrintJson(const CCpuInfo& snapshot, const std::vector<ItemText>& items) {
     std::fputs(out.c_str(), stdout);
 }
 
-void PrintReport(const std::vector<ItemText>& items) {
+void PrintReport(const profile::ProcessorProfile& processor, const std::vector<ItemText>& items) {
+    std::fputs(ProfileText(processor).c_str(), stdout);
     for (const Group& group : kGroups) {
         std::printf("%s\n", group.title);
         for (const ItemText& item : items)
             if (item.row->code >= group.first && item.row->code <= group.last)
                 std::printf("  %-44s %s\n", LabelOf(*item.row), item.text.c_str());
         std::printf("\n");
+    }
+}
+
+// How many sub-leaves of a leaf to record, beyond those listed until an end marker: the ones the
+// processor profile reads (leaf 7 names its highest sub-leaf).
+uint32_t RecordedSubleaves(platform::Machine& machine, uint32_t leaf) {
+    switch (leaf) {
+        case 7: return std::min(machine.Cpuid(7, 0).eax, 7u) + 1;
+        case 0xD:
+        case 0xF: return 2;
+        case 0x10: return 4;
+        default: return 1;
     }
 }
 
@@ -246,9 +264,11 @@ std::string DescribeMachine(platform::Machine& machine, const CCpuInfo& cpu) {
         if (leaf == 4) {
             for (uint32_t sub = 0; sub < 16; ++sub)
                 if ((leafLine(4, sub, true).eax & 0x1F) == 0) break;
-        } else if (leaf == 0xB) {
+        } else if (leaf == 0xB || leaf == 0x1F) {
             for (uint32_t sub = 0; sub < 8; ++sub)
-                if (((leafLine(0xB, sub, true).ecx >> 8) & 0xFF) == 0) break;
+                if (((leafLine(leaf, sub, true).ecx >> 8) & 0xFF) == 0) break;
+        } else if (uint32_t subleaves = RecordedSubleaves(machine, leaf); subleaves > 1) {
+            for (uint32_t sub = 0; sub < subleaves; ++sub) leafLine(leaf, sub, true);
         } else {
             leafLine(leaf, 0, false);
         }
@@ -258,8 +278,21 @@ std::string DescribeMachine(platform::Machine& machine, const CCpuInfo& cpu) {
         const uint32_t max = machine.Cpuid(base, 0).eax;
         if (base == 0x80000000u || (max >= base && max <= base + 0xFF)) {
             uint32_t last = (max >= base && max <= base + 0xFF) ? max : base;
-            for (uint32_t leaf = base; leaf <= last; ++leaf) leafLine(leaf, 0, false);
+            for (uint32_t leaf = base; leaf <= last; ++leaf) {
+                if (leaf == 0x8000001Du) {
+                    for (uint32_t sub = 0; sub < 16; ++sub)
+                        if ((leafLine(leaf, sub, true).eax & 0x1F) == 0) break;
+                } else {
+                    leafLine(leaf, 0, false);
+                }
+            }
         }
+    }
+    // The hypervisor's leaves, when leaf 1 says one is present.
+    if (maxBasic >= 1 && (machine.Cpuid(1, 0).ecx >> 31) != 0) {
+        const uint32_t max = machine.Cpuid(0x40000000u, 0).eax;
+        const uint32_t last = (max >= 0x40000000u && max <= 0x400000FFu) ? max : 0x40000001u;
+        for (uint32_t leaf = 0x40000000u; leaf <= last; ++leaf) leafLine(leaf, 0, false);
     }
     platform::SystemInfo system = machine.GetSystemInfo();
     uint32_t before = 0;
@@ -294,6 +327,8 @@ int main(int argc, char** argv) {
 
     CCpuInfo cpu(0x100, options.clockOption);
     const CCpuInfo snapshot = cpu;  // the record as construction left it
+    profile::ProcessorProfile processor;
+    profile::BuildProcessorProfile(profile::ClassicNamingOf(snapshot), processor);
 
     if (options.saveFile) {
         std::string description = DescribeMachine(platform::CurrentMachine(), snapshot);
@@ -305,8 +340,8 @@ int main(int argc, char** argv) {
 
     std::vector<ItemText> items = QueryItems(cpu, options.remeasure);
     if (options.json)
-        PrintJson(snapshot, items);
+        PrintJson(processor, snapshot, items);
     else
-        PrintReport(items);
+        PrintReport(processor, items);
     return 0;
 }
