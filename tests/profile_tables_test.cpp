@@ -200,6 +200,8 @@ TEST(ProfileTables, ClassicCodeNameOnlyWhereTheClassicTablesApply) {
         // Sandy Bridge's low model bits are Pentium III Xeon's: the classic name is wrong here.
         {"Sandy Bridge", intel[0], intel[1], intel[2], 6, 0x2A, 7, "Cascades", "0.18", "Sandy Bridge", "32 nm"},
         {"Kaby Lake", intel[0], intel[1], intel[2], 6, 0x9E, 9, "Yonah SC", "0.065", "Kaby Lake", "14 nm"},
+        // An unknown family 6 model: the family's microarchitecture, no code name from either source.
+        {"unknown family 6 model", intel[0], intel[1], intel[2], 6, 0xF0, 0, "P6", "0.60", "", ""},
     };
     for (const ClassicCase& c : cases) {
         platform::SimulatedMachine machine;

@@ -21,7 +21,7 @@ const ArchitectureRow kIntelRows[] = {
     {I, 5, Only(0x07), kAnyS, nullptr, "P5", "P54C", "350 nm", kClassic},
     {I, 5, Only(0x08), kAnyS, nullptr, "P5", "Tillamook", "250 nm", kClassic},
     {I, 5, Only(0x09), kAnyS, nullptr, "Quark", "Clanton", "32 nm"},
-    {I, 5, kAnyModel, kAnyS, nullptr, "P5", "", "", kClassic},
+    {I, 5, kAnyModel, kAnyS, nullptr, "P5", "", ""},
 
     // Family 6 before Nehalem: the classic tables give the code names, these rows the rest.
     {I, 6, Span(0x00, 0x02), kAnyS, nullptr, "P6", "P6", "350 nm", kClassic},
@@ -216,8 +216,9 @@ const ArchitectureRow kIntelRows[] = {
     {I, 6, Only(0x85), kAnyS, nullptr, "Knights Mill", "Knights Mill", "14 nm"},
     {I, 11, kAnyModel, kAnyS, nullptr, "Knights Corner", "Knights Corner", "22 nm"},
 
-    // Any other family 6 model: no single microarchitecture to name.
-    {I, 6, kAnyModel, kAnyS, nullptr, "Intel family 6", "", "", kClassic},
+    // Any other family 6 model: no single microarchitecture to name. The classic tables would read its
+    // low model bits as a processor of the 1990s, so their code name is not taken.
+    {I, 6, kAnyModel, kAnyS, nullptr, "Intel family 6", "", ""},
 
     // Itanium in its x86 mode, and NetBurst.
     {I, 7, kAnyModel, kAnyS, nullptr, "Itanium", "Merced", "180 nm", kClassic},
@@ -226,7 +227,7 @@ const ArchitectureRow kIntelRows[] = {
     {I, 15, Span(0x03, 0x04), kAnyS, nullptr, "NetBurst", "Prescott", "90 nm", kClassic},
     {I, 15, Only(0x05), kAnyS, nullptr, "NetBurst", "Tejas", "90 nm", kClassic},
     {I, 15, Only(0x06), kAnyS, nullptr, "NetBurst", "Cedar Mill", "65 nm", kClassic},
-    {I, 15, kAnyModel, kAnyS, nullptr, "NetBurst", "", "", kClassic},
+    {I, 15, kAnyModel, kAnyS, nullptr, "NetBurst", "", ""},
     {I, 16, kAnyModel, kAnyS, nullptr, "Itanium 2", "McKinley", "180 nm", kClassic},
     {I, 17, kAnyModel, kAnyS, nullptr, "Itanium 2", "Madison", "130 nm", kClassic},
 

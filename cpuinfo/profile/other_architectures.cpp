@@ -23,7 +23,7 @@ const ArchitectureRow kOtherRows[] = {
     {kVia, 5, Only(0x04), kAnyS, nullptr, "WinChip", "C6", "350 nm", kClassic},
     {kVia, 5, Only(0x08), kAnyS, nullptr, "WinChip", "", "350 nm", kClassic},
     {kVia, 5, Only(0x09), kAnyS, nullptr, "WinChip", "", "250 nm", kClassic},
-    {kVia, 5, kAnyModel, kAnyS, nullptr, "WinChip", "", "", kClassic},
+    {kVia, 5, kAnyModel, kAnyS, nullptr, "WinChip", "", ""},
     {kVia, 6, Only(0x06), kAnyS, nullptr, "C3", "Samuel", "180 nm", kClassic},
     {kVia, 6, Only(0x07), Span(0x0, 0x7), nullptr, "C3", "Samuel 2", "150 nm", kClassic},
     {kVia, 6, Only(0x07), Span(0x8, 0xF), nullptr, "C3", "Ezra", "130 nm", kClassic},
@@ -34,7 +34,7 @@ const ArchitectureRow kOtherRows[] = {
     {kVia, 6, Only(0x0F), Span(0x0, 0x9), nullptr, "Isaiah", "Isaiah", "65 nm"},
     {kVia, 6, Only(0x0F), Span(0xA, 0xD), nullptr, "Isaiah", "Isaiah", "40 nm"},
     {kVia, 6, Only(0x0F), Span(0xE, 0xF), nullptr, "Isaiah", "Isaiah", "28 nm"},
-    {kVia, 6, kAnyModel, kAnyS, nullptr, "C3", "", "", kClassic},
+    {kVia, 6, kAnyModel, kAnyS, nullptr, "C3", "", ""},
 
     // Zhaoxin: its cores carry the code names of Shanghai districts and roads.
     {kZhaoxin, 6, Only(0x0F), kAnyS, nullptr, "ZhangJiang", "ZhangJiang", "28 nm"},
@@ -47,13 +47,13 @@ const ArchitectureRow kOtherRows[] = {
     // Cyrix, and the Cyrix III that VIA sold.
     {kCyrix, 4, Only(0x04), kAnyS, nullptr, "MediaGX", "", "", kClassic},
     {kCyrix, 4, Only(0x09), kAnyS, nullptr, "Cx5x86", "M1sc", "650 nm", kClassic},
-    {kCyrix, 4, kAnyModel, kAnyS, nullptr, "Cx486", "", "", kClassic},
+    {kCyrix, 4, kAnyModel, kAnyS, nullptr, "Cx486", "", ""},
     {kCyrix, 5, Only(0x02), kAnyS, nullptr, "6x86", "M1", "", kClassic},
     {kCyrix, 5, Only(0x04), kAnyS, nullptr, "MediaGX", "GXm", "", kClassic},
-    {kCyrix, 5, kAnyModel, kAnyS, nullptr, "6x86", "", "", kClassic},
+    {kCyrix, 5, kAnyModel, kAnyS, nullptr, "6x86", "", ""},
     {kCyrix, 6, Only(0x00), kAnyS, nullptr, "6x86MX", "M2", "", kClassic},
     {kCyrix, 6, Only(0x05), kAnyS, nullptr, "Joshua", "Joshua", "180 nm", kClassic},
-    {kCyrix, 6, kAnyModel, kAnyS, nullptr, "6x86MX", "", "", kClassic},
+    {kCyrix, 6, kAnyModel, kAnyS, nullptr, "6x86MX", "", ""},
 
     // The other makers of the 1990s and their successors.
     {Vendor::Transmeta, 5, kAnyModel, kAnyS, nullptr, "Crusoe", "", "", kClassic},
