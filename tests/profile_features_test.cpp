@@ -205,3 +205,44 @@ TEST(ProfileFeatures, Hypervisor) {
 }
 
 }  // namespace
+
+namespace {
+
+// Machines with arbitrary contents in every leaf and sub-leaf the profile reads: the profile stays within
+// its fields (run under the sanitizers in CI).
+TEST(ProfileRobustness, ArbitraryLeaves) {
+    uint32_t state = 0x12345678u;
+    auto next = [&state]() {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    };
+    const uint32_t bases[] = {0x0u, 0x40000000u, 0x80000000u, 0x80860000u, 0xC0000000u};
+    for (int round = 0; round < 300; ++round) {
+        platform::SimulatedMachine m;
+        for (uint32_t base : bases) {
+            for (uint32_t leaf = base; leaf <= base + 0x22; ++leaf)
+                for (uint32_t sub = 0; sub < 8; ++sub) m.SetLeaf(leaf, sub, {next(), next(), next(), next()});
+        }
+        // Most rounds keep the ranges plausible, so the readers get past the range checks.
+        if (round % 4 != 0) {
+            for (uint32_t base : bases) m.ReplaceLeaf(base, 0, {base + next() % 0x24, next(), next(), next()});
+        }
+        m.Facts().processors = next() % 300;
+        const profile::ProcessorProfile p = profiletest::Build(m, "Coppermine", "0.18/0.25/0.13/0.09/0.065");
+        const std::string where = "round " + std::to_string(round);
+        EXPECT_LT(std::strlen(p.vendorString), sizeof p.vendorString) << where;
+        EXPECT_LT(std::strlen(p.vendor), sizeof p.vendor) << where;
+        EXPECT_LT(std::strlen(p.brand), sizeof p.brand) << where;
+        EXPECT_LT(std::strlen(p.codeName), sizeof p.codeName) << where;
+        EXPECT_LT(std::strlen(p.process), sizeof p.process) << where;
+        EXPECT_LT(std::strlen(p.hypervisor), sizeof p.hypervisor) << where;
+        ASSERT_LE(p.cacheCount, profile::kMaxCaches) << where;
+        for (size_t i = 1; i < p.cacheCount; ++i) EXPECT_LE(p.caches[i - 1].level, p.caches[i].level) << where;
+        EXPECT_TRUE(p.threads == kUnknown || p.threads > 0) << where;
+        EXPECT_TRUE(p.cores == kUnknown || (p.cores > 0 && p.cores <= p.threads)) << where;
+    }
+}
+
+}  // namespace

@@ -89,6 +89,13 @@ int32_t ExtendedWays(uint32_t code) {
     return kWays[code & 0xFu];
 }
 
+// The lines of a cache: the ways of a fully associative one.
+int32_t LinesIn(uint32_t sizeKib, int32_t lineBytes) {
+    if (lineBytes <= 0) return kUnknown;
+    const uint64_t lines = static_cast<uint64_t>(sizeKib) * 1024u / static_cast<uint64_t>(lineBytes);
+    return lines > 0x7FFFFFFFu ? kUnknown : static_cast<int32_t>(lines);
+}
+
 Cache ExtendedLevel1(uint32_t value, CacheKind kind) {
     Cache cache;
     cache.level = 1;
@@ -96,8 +103,7 @@ Cache ExtendedLevel1(uint32_t value, CacheKind kind) {
     cache.sizeKib = value >> 24;
     const uint32_t ways = (value >> 16) & 0xFFu;
     cache.lineBytes = static_cast<int32_t>(value & 0xFFu);
-    cache.ways = ways == 0xFFu && cache.lineBytes > 0 ? static_cast<int32_t>(cache.sizeKib * 1024u) / cache.lineBytes
-                                                      : static_cast<int32_t>(ways);
+    cache.ways = ways == 0xFFu ? LinesIn(cache.sizeKib, cache.lineBytes) : static_cast<int32_t>(ways);
     return cache;
 }
 
@@ -108,7 +114,7 @@ Cache ExtendedUpper(uint8_t level, uint32_t sizeKib, uint32_t value) {
     cache.sizeKib = sizeKib;
     cache.lineBytes = static_cast<int32_t>(value & 0xFFu);
     const int32_t ways = ExtendedWays((value >> 12) & 0xFu);
-    cache.ways = ways < 0 && cache.lineBytes > 0 ? static_cast<int32_t>(sizeKib * 1024u) / cache.lineBytes : ways;
+    cache.ways = ways < 0 ? LinesIn(sizeKib, cache.lineBytes) : ways;
     if (cache.ways == 0) cache.ways = kUnknown;
     return cache;
 }

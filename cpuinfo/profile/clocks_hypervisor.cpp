@@ -25,10 +25,6 @@ const HypervisorName kHypervisors[] = {
     {"VirtualApple", "Apple Rosetta"},   {"MicrosoftXTA", "Microsoft x86 emulation"},
 };
 
-void CopyRegisterChars(char* target, uint32_t value) {
-    for (int i = 0; i < 4; ++i) target[i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
-}
-
 }  // namespace
 
 void ReadStatedClocks(const CpuidView& cpuid, ProcessorProfile& out) {

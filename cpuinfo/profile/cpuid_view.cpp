@@ -58,4 +58,8 @@ uint32_t RegisterOf(const platform::CpuidRegs& regs, uint8_t index) {
     }
 }
 
+void CopyRegisterChars(char* target, uint32_t value) {
+    for (int i = 0; i < 4; ++i) target[i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
+}
+
 }  // namespace profile

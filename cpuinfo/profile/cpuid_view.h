@@ -37,4 +37,7 @@ private:
 // One register of a leaf.
 uint32_t RegisterOf(const platform::CpuidRegs& regs, uint8_t index);
 
+// The four characters a register holds, lowest byte first (vendor, brand and hypervisor strings).
+void CopyRegisterChars(char* target, uint32_t value);
+
 }  // namespace profile

@@ -10,10 +10,6 @@ namespace profile {
 
 namespace {
 
-void CopyRegisterChars(char* target, uint32_t value) {
-    for (int i = 0; i < 4; ++i) target[i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
-}
-
 void ReadVendorString(const CpuidView& cpuid, ProcessorProfile& out) {
     const platform::CpuidRegs leaf0 = cpuid.Leaf(0);
     char text[13];
