@@ -1,4 +1,4 @@
-// The clocks the processor states about itself, and the hypervisor it runs under.
+// The hypervisor the processor runs under: the flag of leaf 1 and the signature of leaf 0x40000000.
 #include <cstring>
 
 #include "cpuinfo/profile/profile_steps.h"
@@ -26,22 +26,6 @@ const HypervisorName kHypervisors[] = {
 };
 
 }  // namespace
-
-void ReadStatedClocks(const CpuidView& cpuid, ProcessorProfile& out) {
-    if (cpuid.Has(0x16)) {
-        const platform::CpuidRegs regs = cpuid.Leaf(0x16);
-        auto mhz = [](uint32_t value) { return (value & 0xFFFFu) ? static_cast<int32_t>(value & 0xFFFFu) : kUnknown; };
-        out.baseMhz = mhz(regs.eax);
-        out.maxMhz = mhz(regs.ebx);
-        out.busMhz = mhz(regs.ecx);
-    }
-    if (cpuid.Has(0x15)) {
-        // Counter rate = crystal clock x numerator / denominator; a zero means "not stated".
-        const platform::CpuidRegs regs = cpuid.Leaf(0x15);
-        if (regs.eax && regs.ebx && regs.ecx)
-            out.counterMhz = static_cast<double>(regs.ecx) * regs.ebx / regs.eax / 1e6;
-    }
-}
 
 void ReadHypervisor(const CpuidView& cpuid, ProcessorProfile& out) {
     out.underHypervisor = cpuid.MaxBasic() >= 1 && (cpuid.Leaf(1).ecx >> 31) != 0;
