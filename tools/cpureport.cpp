@@ -1,6 +1,5 @@
 // cpureport: everything the library knows about a processor, as a labelled report or JSON; replay of
 // a machine described by a file; and recording of this machine as such a file.
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,11 +9,14 @@
 #include <vector>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/profile/classic_naming.h"
+#include "cpuinfo/profile/profile.h"
 #include "platform/machine.h"
 #include "platform/machine_file.h"
 #include "platform/simulated_machine.h"
 #include "tools/atomic_file.h"
 #include "tools/machine_description.h"
+#include "tools/profile_report.h"
 
 namespace {
 
@@ -212,8 +214,9 @@ std::vector<ItemText> QueryItems(CCpuInfo& cpu, bool remeasure) {
     return items;
 }
 
-void PrintJson(const CCpuInfo& snapshot, const std::vector<ItemText>& items) {
-    std::string out = "{\n  \"items\": {";
+void PrintJson(const profile::ProcessorProfile& processor, const CCpuInfo& snapshot,
+               const std::vector<ItemText>& items) {
+    std::string out = "{\n  \"processor\": " + ProfileJson(processor, 2) + ",\n  \"items\": {";
     for (size_t i = 0; i < items.size(); ++i) {
         char key[16];
         std::snprintf(key, sizeof key, "0x%04X", static_cast<unsigned>(items[i].row->code));
@@ -225,7 +228,8 @@ void PrintJson(const CCpuInfo& snapshot, const std::vector<ItemText>& items) {
     std::fputs(out.c_str(), stdout);
 }
 
-void PrintReport(const std::vector<ItemText>& items) {
+void PrintReport(const profile::ProcessorProfile& processor, const std::vector<ItemText>& items) {
+    std::fputs(ProfileText(processor).c_str(), stdout);
     for (const Group& group : kGroups) {
         std::printf("%s\n", group.title);
         for (const ItemText& item : items)
@@ -250,6 +254,8 @@ int main(int argc, char** argv) {
 
     CCpuInfo cpu(0x100, options.clockOption);
     const CCpuInfo snapshot = cpu;  // the record as construction left it
+    profile::ProcessorProfile processor;
+    profile::BuildProcessorProfile(profile::ClassicNamingOf(snapshot), processor);
 
     if (options.saveFile) {
         // A replayed machine is saved as it was given; this machine as it answers.
@@ -264,8 +270,8 @@ int main(int argc, char** argv) {
 
     std::vector<ItemText> items = QueryItems(cpu, options.remeasure);
     if (options.json)
-        PrintJson(snapshot, items);
+        PrintJson(processor, snapshot, items);
     else
-        PrintReport(items);
+        PrintReport(processor, items);
     return FinishOutput();
 }
