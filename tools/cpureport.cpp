@@ -49,7 +49,7 @@ std::string Usage() {
                "  --json             JSON instead of the labelled report: \"items\" (item code -> text),\n"
                "                     \"fields\" (the record), \"labels\" (item code -> label), \"unknown\" (codes)\n"
                "  --all              the labelled report shows empty rows and the groups of other vendors too\n"
-               "  --no-remeasure     skip the items that measure the clock again (they take seconds here)\n"
+               "  --no-remeasure     skip the items that measure the clock again (a few seconds on a real machine)\n"
                "  --save FILE        write the machine's description (CPUID leaves, host facts, clock) to FILE\n"
                "                     instead of a report; with --machine, the replayed machine as it was given\n"
                "  --clock-option N   how the detection measures the core clock (default 0):\n") +

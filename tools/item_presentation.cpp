@@ -139,6 +139,9 @@ const char* const kClockOptionLines[] = {
     "9  no measurement: the core clock is 0",
     "any other code measures as 1",
     "methods 0 to 3 first keep a processor that lowers its clock when idle busy for 1 s",
+#if !defined(_WIN32)
+    "the ms and ns clocks: the monotonic clock (CLOCK_MONOTONIC) in milliseconds and in nanoseconds",
+#endif
 };
 
 const ItemLabelRow* FindLabelRow(int32_t code) {
