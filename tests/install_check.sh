@@ -111,8 +111,12 @@ fi
 # FetchContent of the source folder (builds the library once more).
 if [ "${CPUTYPE_CHECK_FETCHCONTENT:-0}" = 1 ]; then
   if cmake -S "$source/examples" -B "$work/fetch" -DCPUTYPE_SOURCE="$source" >"$work/fetch.log" 2>&1 &&
-     cmake --build "$work/fetch" -j2 --target print_processor >>"$work/fetch.log" 2>&1; then
+     cmake --build "$work/fetch" -j2 >>"$work/fetch.log" 2>&1; then
     run_example FetchContent "$work/fetch/print_processor"
+    # As a subproject only the library is built, and nothing of it is installed.
+    [ ! -e "$work/fetch/_deps/cputype-build/cputype" ] || say_fail "FetchContent built the cputype program too"
+    cmake --install "$work/fetch" --prefix "$work/fetch-prefix" >/dev/null 2>&1
+    [ -z "$(find "$work/fetch-prefix" -type f 2>/dev/null)" ] || say_fail "as a subproject, cputype installs files"
   else
     tail -30 "$work/fetch.log"; say_fail "the example does not build with FetchContent"
   fi
