@@ -111,6 +111,10 @@ TEST(ReportPresentation, ItemsAsAPersonReadsThem) {
          [](CCpuInfo& r) { CopyText(r.ModelNumber, " 2600+"); }, true, "2600+", false, false},
         {"a text of blanks has nothing to show", INFO_BRAND_STRING, [](CCpuInfo& r) { CopyText(r.BrandString, "   "); },
          true, "", false, true},
+        {"quad data rate", INFO_BUS_DATA_RATE, [](CCpuInfo& r) { CopyText(r.BusDataRateName, "QDR"); }, true,
+         "QDR (4 transfers per bus clock)", false, false},
+        {"no front-side bus", INFO_BUS_DATA_RATE, [](CCpuInfo& r) { CopyText(r.BusDataRateName, "---"); }, true,
+         "--- (no front-side bus)", false, false},
         {"no measurement timer yet", INFO_CLOCK_METHOD, [](CCpuInfo& r) { CopyText(r.ClockMethodName, ""); }, true, "",
          false, true},
 #if defined(_WIN32)

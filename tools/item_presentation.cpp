@@ -30,6 +30,7 @@ enum class Shown : uint8_t {
     FollowsClock,  // derived from the measured clock: unknown on a replay without a recorded clock
     Overclock,     // measured against rated clock: unknown unless both are known and the clock is recorded
     TimerName,     // the name of the timer of the last measurement
+    BusDataRate,   // the transfers per bus clock, as a short name
 };
 
 struct ItemLabelRow {
@@ -41,7 +42,7 @@ struct ItemLabelRow {
 // Every item of the query table, in its order.
 const ItemLabelRow kItemLabels[] = {
     {INFO_CPU_NAME, "Name with code name", Shown::AsItem},
-    {INFO_BUS_DATA_RATE, "Bus data rate", Shown::AsItem},
+    {INFO_BUS_DATA_RATE, "Bus data rate", Shown::BusDataRate},
     {INFO_VENDOR_STRING, "Vendor string", Shown::AsItem},
     {INFO_VENDOR_NAME, "Vendor", Shown::AsItem},
     {INFO_BRAND_STRING, "Brand string", Shown::AsItem},
@@ -117,19 +118,28 @@ const ItemLabelRow kItemLabels[] = {
     {INFO_SPARE_7, "Spare text 7", Shown::AsItem},
 };
 
-// The library's names of the measurement timers, and what they are here.
-struct TimerName {
+// A short name the library writes, and what it means.
+struct NameMeaning {
     const char* name;
     const char* meaning;
 };
 
-const TimerName kTimerNames[] = {
+// The library's names of the measurement timers, and what they are here.
+const NameMeaning kTimerNames[] = {
     {"WT", CPUREPORT_TICK_TIMER},
     {"MMT", CPUREPORT_MS_TIMER},
     {"QPC", CPUREPORT_FINE_TIMER},
 };
 
 // What each `--clock-option` code measures; the methods of the library's clock measurement.
+// The library's names of the bus data rates, and what they mean.
+const NameMeaning kBusDataRates[] = {
+    {"QDR", "4 transfers per bus clock"},
+    {"DDR", "2 transfers per bus clock"},
+    {"SDR", "1 transfer per bus clock"},
+    {"---", "no front-side bus"},
+};
+
 const char* const kClockOptionLines[] = {
     "0  cycles over 0.5 s timed by the " CPUREPORT_MS_TIMER " (the default, as cputype measures)",
     "1  cycles over 1 s timed by the " CPUREPORT_TICK_TIMER,
@@ -183,6 +193,14 @@ ItemView Known(std::string shown) {
 }
 
 // Hexadecimal digits with their marker, and the decimal value beside numbers from 10 up.
+// "QPC (ns clock)": the name with its meaning; a name the table does not know stays as it is.
+template <size_t N>
+std::string Explained(const NameMeaning (&names)[N], const char* text) {
+    for (const NameMeaning& entry : names)
+        if (std::strcmp(entry.name, text) == 0) return std::string(text) + " (" + entry.meaning + ")";
+    return text;
+}
+
 ItemView HexNumber(const char* text, int32_t value) {
     if (value < 0) return Unknown();
     std::string shown = std::string("0x") + text;
@@ -250,9 +268,9 @@ ItemView PresentItem(const InfoItemRow& row, const char* text, const CCpuInfo& r
                 return Unknown();
             return Known(Trimmed(text));
         case Shown::TimerName:
-            for (const TimerName& timer : kTimerNames)
-                if (std::strcmp(timer.name, text) == 0) return Known(std::string(text) + " (" + timer.meaning + ")");
-            return Known(text);
+            return Known(Explained(kTimerNames, text));
+        case Shown::BusDataRate:
+            return Known(Explained(kBusDataRates, text));
     }
     return AsItem(row, text, record);
 }
