@@ -23,6 +23,7 @@ struct HostFacts {
     bool wow64 = false;
     bool cpuid = true;                          // the identification flag can be toggled
     double tscMhz = 1000.0;                     // rate of the simulated time-stamp counter
+    bool tscMhzGiven = false;                   // a machine file set tscMhz: it records the real clock
     uint32_t tickStart = 0;                     // first value of the millisecond counters
     std::optional<std::string> dualWaitTime;    // the ini value CqDualWaitTime; none: no ini file
 };

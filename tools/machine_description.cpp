@@ -137,7 +137,9 @@ std::string DescribeMachine(const platform::SimulatedMachine& machine) {
     AppendSet(out, "nt", facts.nt ? 1 : 0);
     AppendSet(out, "wow64", facts.wow64 ? 1 : 0);
     AppendSet(out, "cpuid", facts.cpuid ? 1 : 0);
-    out += "SET tsc-mhz = " + ShortestDecimal(facts.tscMhz) + "\n";
+    // A clock only when one was given: a dump without it stays a dump without a recorded clock.
+    if (facts.tscMhzGiven || facts.tscMhz != platform::HostFacts().tscMhz)
+        out += "SET tsc-mhz = " + ShortestDecimal(facts.tscMhz) + "\n";
     AppendSet(out, "tick-start", facts.tickStart);
     if (facts.dualWaitTime) out += "SET CqDualWaitTime = " + *facts.dualWaitTime + "\n";
     return out;

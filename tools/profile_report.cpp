@@ -11,9 +11,9 @@ using profile::ProcessorProfile;
 
 constexpr size_t kFeatureColumns = 72;  // width of the wrapped feature list
 
-std::string Labelled(const char* label, const std::string& value) {
-    char head[64];
-    std::snprintf(head, sizeof head, "  %-44s ", label);
+std::string Labelled(const char* label, const std::string& value, int width) {
+    char head[128];
+    std::snprintf(head, sizeof head, "  %-*s ", width, label);
     return head + value + "\n";
 }
 
@@ -57,19 +57,19 @@ std::string CacheText(const Cache& c) {
 }
 
 // The features as lines of at most kFeatureColumns characters.
-std::string FeatureLines(const profile::FeatureSet& features) {
+std::string FeatureLines(const profile::FeatureSet& features, int width) {
     std::string out;
     std::string line;
     for (size_t i = 0; i < profile::kFeatureCount; ++i) {
         if (!features.Has(i)) continue;
         const std::string name = profile::kFeatureBits[i].name;
         if (!line.empty() && line.size() + 1 + name.size() > kFeatureColumns) {
-            out += Labelled(out.empty() ? "Features" : "", line);
+            out += Labelled(out.empty() ? "Features" : "", line, width);
             line.clear();
         }
         line += (line.empty() ? "" : " ") + name;
     }
-    if (!line.empty() || out.empty()) out += Labelled(out.empty() ? "Features" : "", line.empty() ? "none" : line);
+    if (!line.empty() || out.empty()) out += Labelled(out.empty() ? "Features" : "", line.empty() ? "none" : line, width);
     return out;
 }
 
@@ -95,28 +95,31 @@ std::string JsonNumber(int32_t value) { return value == kUnknown ? "null" : std:
 
 }  // namespace
 
-std::string ProfileText(const ProcessorProfile& p) {
+std::string ProfileText(const ProcessorProfile& p, int labelWidth) {
+    auto Row = [labelWidth](const char* label, const std::string& value) {
+        return Labelled(label, value, labelWidth);
+    };
     std::string out = "Processor\n";
-    if (!p.hasCpuid) return out + Labelled("CPUID", "not available") + "\n";
-    out += Labelled("Vendor", p.vendor[0] ? std::string(p.vendor) + " (" + p.vendorString + ")" : p.vendorString);
-    out += Labelled("Brand", OrUnknown(p.brand));
-    out += Labelled("Family, model, stepping", Hex(p.family) + ", " + Hex(p.model) + ", " + Number(p.stepping));
-    out += Labelled("Microarchitecture", OrUnknown(p.microarchitecture));
-    out += Labelled("Code name", OrUnknown(p.codeName));
-    out += Labelled("Process", OrUnknown(p.process));
-    out += Labelled("Packages", Number(p.packages));
-    out += Labelled("Cores per package", p.hybrid ? "unknown (hybrid)" : Number(p.cores));
-    out += Labelled("Threads per package", Number(p.threads));
-    for (size_t i = 0; i < p.cacheCount; ++i) out += Labelled(CacheLabel(p.caches[i]).c_str(), CacheText(p.caches[i]));
-    out += FeatureLines(p.features);
+    if (!p.hasCpuid) return out + Row("CPUID", "not available") + "\n";
+    out += Row("Vendor", p.vendor[0] ? std::string(p.vendor) + " (" + p.vendorString + ")" : p.vendorString);
+    out += Row("Brand", OrUnknown(p.brand));
+    out += Row("Family, model, stepping", Hex(p.family) + ", " + Hex(p.model) + ", " + Number(p.stepping));
+    out += Row("Microarchitecture", OrUnknown(p.microarchitecture));
+    out += Row("Code name", OrUnknown(p.codeName));
+    out += Row("Process", OrUnknown(p.process));
+    out += Row("Packages", Number(p.packages));
+    out += Row("Cores per package", p.hybrid ? "unknown (hybrid)" : Number(p.cores));
+    out += Row("Threads per package", Number(p.threads));
+    for (size_t i = 0; i < p.cacheCount; ++i) out += Row(CacheLabel(p.caches[i]).c_str(), CacheText(p.caches[i]));
+    out += FeatureLines(p.features, labelWidth);
     auto mhz = [](int32_t value) { return value == kUnknown ? std::string("not stated") : std::to_string(value); };
-    out += Labelled("Base / maximum / bus clock (MHz)", mhz(p.baseMhz) + " / " + mhz(p.maxMhz) + " / " + mhz(p.busMhz));
+    out += Row("Base / maximum / bus clock (MHz)", mhz(p.baseMhz) + " / " + mhz(p.maxMhz) + " / " + mhz(p.busMhz));
     if (p.counterMhz > 0) {
         char text[32];
         std::snprintf(text, sizeof text, "%.3f", p.counterMhz);
-        out += Labelled("Time-stamp counter (MHz)", text);
+        out += Row("Time-stamp counter (MHz)", text);
     }
-    out += Labelled("Hypervisor", p.underHypervisor ? (p.hypervisor[0] ? p.hypervisor : "unidentified") : "none");
+    out += Row("Hypervisor", p.underHypervisor ? (p.hypervisor[0] ? p.hypervisor : "unidentified") : "none");
     return out + "\n";
 }
 
