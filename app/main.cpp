@@ -1,5 +1,6 @@
 // cputype: identifies the processor, prints its name in a fixed Traditional Chinese (code page 950)
-// message and waits for Enter. Command-line arguments are ignored.
+// message and waits for Enter. Command-line arguments are ignored. Only the C library's standard I/O
+// is used (no iostreams), so the program starts and ends quickly and stays small in memory.
 #include <cstdio>
 
 #include "cpuinfo/cpu_info.h"
@@ -15,8 +16,8 @@ static_assert(sizeof kMessageFormat - 1 == 26, "the message format is 26 bytes")
 
 int main() {
     CCpuInfo cpu(0x100, 0);
-    char name[256];
-    cpu.GetInfo(INFO_PROCESSOR_NAME, name);
+    char name[65];
+    cpu.GetInfo(INFO_PROCESSOR_NAME, name, sizeof name);
     std::printf(kMessageFormat, name);
     std::fflush(stdout);
     std::getchar();
