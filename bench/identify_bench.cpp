@@ -210,7 +210,8 @@ private:
         }
 #ifdef CPUTYPE_HAVE_LIBCPUID
         size_t handedOver = 0;
-        for (const auto& dump : Dumps()) handedOver += dump->peerFromOurLoader ? 1 : 0;
+        for (const auto& dump : Dumps())
+            if (dump->peerFromOurLoader) ++handedOver;
         std::printf("peer: libcpuid's cpu_identify; %zu of %zu files read by its own reader, the others handed its"
                     " raw data from our loader\n", Dumps().size() - handedOver, Dumps().size());
 #else

@@ -9,6 +9,11 @@
 
 #include "cpuinfo/text.h"
 
+// These tests hand the same format to snprintf and to the library's formatter on purpose.
+#if defined(__GNUC__)
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#endif
+
 namespace {
 
 TEST(Text, DecimalMatchesPrintfAtEveryBoundaryAndSize) {
