@@ -6,13 +6,17 @@
 namespace {
 
 // The conversions the library's own formats use, written without the C library's formatter, which
-// costs more than a whole identification otherwise: %s, %d, %u, %X and %%, with an optional '0' flag
-// and a width. Any other format goes to vsnprintf. The output is byte for byte what vsnprintf gives.
+// costs more than a whole identification otherwise: %s, %d, %u, %X, %%, and %f with 0 to 3 decimals,
+// with an optional '0' flag and a width. Any other format (and a figure too large or not finite) goes
+// to vsnprintf. The output is byte for byte what vsnprintf gives.
 struct Conversion {
     bool zeroPad = false;
     size_t width = 0;
+    int precision = -1;  // none given
     char kind = 0;
 };
+
+constexpr int kMaxFixedPrecision = 3;
 
 // Reads the conversion after a '%'; false when it is not one of the handled ones.
 bool ParseConversion(const char*& format, Conversion& conversion) {
@@ -23,11 +27,21 @@ bool ParseConversion(const char*& format, Conversion& conversion) {
     }
     while (*p >= '0' && *p <= '9') conversion.width = conversion.width * 10 + static_cast<size_t>(*p++ - '0');
     if (conversion.width > 64) return false;
+    if (*p == '.') {
+        ++p;
+        if (*p < '0' || *p > '9') return false;
+        conversion.precision = *p++ - '0';
+        if (*p >= '0' && *p <= '9') return false;
+    }
+    if (conversion.precision >= 0 && *p != 'f') return false;
     switch (*p) {
         case 's':
             if (conversion.zeroPad) return false;  // the '0' flag is undefined for %s
             break;
         case 'd': case 'u': case 'X': break;
+        case 'f':
+            if (conversion.precision < 0 || conversion.precision > kMaxFixedPrecision) return false;
+            break;
         case '%':
             if (conversion.zeroPad || conversion.width) return false;
             break;
@@ -70,13 +84,13 @@ private:
 
 // The digits of a number, written backwards from the end of the buffer; they begin at `begin`.
 struct DigitBuffer {
-    char digits[12];
+    char digits[24];
     size_t begin = sizeof digits;
 };
 
 // Base 10 or 16 (upper case); a constant base turns the divisions into multiplications.
-template <uint32_t Base>
-void WriteDigits(uint32_t value, DigitBuffer& out) {
+template <uint32_t Base, typename Unsigned>
+void WriteDigits(Unsigned value, DigitBuffer& out) {
     do {
         out.digits[--out.begin] = "0123456789ABCDEF"[value % Base];
         value /= Base;
@@ -96,6 +110,63 @@ void PutNumber(BoundedWriter& out, const Conversion& conversion, bool negative, 
     if (negative) out.Put('-');
     if (conversion.zeroPad) out.Pad('0', padding);
     out.Put(digits.digits + digits.begin, count);
+}
+
+// A finite double with 0 to 3 decimals, rounded as the C library rounds in its default mode: to the
+// nearest, ties to even, on the exact binary value. The value is mantissa x 2^exponent; scaled by
+// 10^precision it stays within 64 bits for every magnitude below 2^54. False for a value beyond that,
+// an infinity or NaN: the caller then leaves the whole text to vsnprintf.
+bool PutFixed(BoundedWriter& out, const Conversion& conversion, double value) {
+    uint64_t bits = 0;
+    static_assert(sizeof bits == sizeof value, "a double is 64 bits");
+    std::memcpy(&bits, &value, sizeof bits);
+    const bool negative = (bits >> 63) != 0;
+    const uint32_t biasedExponent = static_cast<uint32_t>((bits >> 52) & 0x7FF);
+    uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    if (biasedExponent == 0x7FF) return false;
+    int exponent = -1074;  // subnormal
+    if (biasedExponent != 0) {
+        mantissa |= uint64_t{1} << 52;
+        exponent = static_cast<int>(biasedExponent) - 1075;
+    }
+    const uint64_t kScales[kMaxFixedPrecision + 1] = {1, 10, 100, 1000};
+    const uint64_t scale = kScales[conversion.precision];
+
+    uint64_t units = 0;  // value x scale, rounded
+    if (exponent >= 0) {
+        if (exponent > 1) return false;
+        units = (mantissa << exponent) * scale;
+    } else {
+        const uint64_t scaled = mantissa * scale;  // below 2^63
+        const unsigned shift = static_cast<unsigned>(-exponent);
+        if (shift < 64) {
+            units = scaled >> shift;
+            const uint64_t remainder = scaled & ((uint64_t{1} << shift) - 1);
+            const uint64_t half = uint64_t{1} << (shift - 1);
+            if (remainder > half || (remainder == half && (units & 1) != 0)) ++units;
+        }  // else below 2^-11: rounds to zero
+    }
+
+    DigitBuffer digits;
+    WriteDigits<10>(units / scale, digits);
+    const size_t integerDigits = sizeof digits.digits - digits.begin;
+    char fraction[kMaxFixedPrecision + 1];
+    uint64_t rest = units % scale;
+    for (int i = conversion.precision; i > 0; --i) {
+        fraction[i] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    }
+    fraction[0] = '.';
+    const size_t fractionLength = conversion.precision > 0 ? static_cast<size_t>(conversion.precision) + 1 : 0;
+
+    const size_t length = (negative ? 1 : 0) + integerDigits + fractionLength;
+    const size_t padding = conversion.width > length ? conversion.width - length : 0;
+    if (!conversion.zeroPad) out.Pad(' ', padding);
+    if (negative) out.Put('-');
+    if (conversion.zeroPad) out.Pad('0', padding);
+    out.Put(digits.digits + digits.begin, integerDigits);
+    out.Put(fraction, fractionLength);
+    return true;
 }
 
 // Writes the format if every conversion in it is a handled one; false (target unspecified) when it
@@ -127,6 +198,9 @@ bool FormatHandled(char* target, size_t size, const char* format, va_list args) 
             }
             case 'u': PutNumber(out, conversion, false, va_arg(args, unsigned), 10); break;
             case 'X': PutNumber(out, conversion, false, va_arg(args, unsigned), 16); break;
+            case 'f':
+                if (!PutFixed(out, conversion, va_arg(args, double))) return false;
+                break;
         }
     }
     out.Finish();

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "cpuinfo/text.h"
 
@@ -120,6 +123,41 @@ TEST(Text, RandomNumbersFormatLikePrintf) {
         std::snprintf(expected, size, format.c_str(), value);
         FormatTextInto(actual, size, format.c_str(), value);
         EXPECT_EQ(std::memcmp(expected, actual, sizeof actual), 0) << format << " of " << value << ", size " << size;
+    }
+}
+
+// Figures: the library's "%4.2f" and "%4.1f" and the neighbouring precisions, on values that are hard
+// to round (exact ties, values just beside them, negative zero, tiny and huge magnitudes, infinities
+// and NaN, which go to the C library) and on random values of every magnitude.
+TEST(Text, FiguresFormatLikePrintf) {
+    const char* const formats[] = {"%4.2f", "%4.1f", "%.0f", "%.3f", "%08.2f", "%9.1f", "[%4.2f|%X]"};
+    std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 0.375, 2.675, 1.005, 0.05, 0.15,
+                                  0.25, 0.35, 1e-300, -1e-300, 4.9e-324, 0.004999, 0.005, 0.0050000001,
+                                  999.995, 9.995, 99.95, 1000.01, -1.0, 2400.0, 133.333333, 166.66,
+                                  1e15, 9.007199254740991e15, 1.8014398509481984e16, 1.8014398509481985e16,
+                                  3.6e16, 1e300, -1e300, 1.0 / 0.0, -1.0 / 0.0, std::nan(""), -std::nan("")};
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 1500; ++i) {
+        uint64_t bits = random();
+        double value = 0.0;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);  // any bit pattern: every magnitude, subnormals, NaN
+        values.push_back(static_cast<double>(random() % 100000000) / 1000.0 - 50000.0);  // near ties
+        values.push_back(std::ldexp(static_cast<double>(random() % 4096), -static_cast<int>(random() % 12)));  // exact ties
+    }
+    for (const char* format : formats) {
+        for (double value : values) {
+            for (size_t size : {size_t{2}, size_t{5}, size_t{64}}) {
+                char expected[80];
+                char actual[80];
+                std::memset(expected, 'x', sizeof expected);
+                std::memset(actual, 'x', sizeof actual);
+                std::snprintf(expected, size, format, value, 0xABu);
+                FormatTextInto(actual, size, format, value, 0xABu);
+                ASSERT_EQ(std::memcmp(expected, actual, sizeof actual), 0)
+                    << format << " of " << value << ", size " << size << ": \"" << actual << "\"";
+            }
+        }
     }
 }
 
