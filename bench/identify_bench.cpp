@@ -5,7 +5,8 @@
 //   Identify/<file>/no_clock         CCpuInfo(1, 9): the whole detection without the clock measurement
 //   Identify/<file>/simulated_clock  CCpuInfo(1, 0): the same with the simulated clock measured
 //   Peer/<file>                      libcpuid's cpu_identify on the same file, read by its own
-//                                    cpuid_deserialize_raw_data (when the build found libcpuid)
+//                                    cpuid_deserialize_raw_data (when the build found libcpuid); a
+//                                    dump layout its reader misses gets the leaves our loader read
 // and GetInfo/<code>/<name> queries each item of one machine. At the end a summary prints the medians
 // per vendor, the peer's medians and the ratio, and the slowest GetInfo text and figure - all from
 // CPU time, which a busy shared machine disturbs less than wall time.
