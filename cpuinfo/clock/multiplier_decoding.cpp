@@ -317,7 +317,8 @@ void CCpuInfo::DecodeMultiplierAndBus() {
         MaxMultiplier = -1.0;
     } else {
         MeasuredBusClock = Per(CoreClock, Multiplier);
-        MeasuredFsbClock = BusDataRate * MeasuredBusClock;
+        // An unknown bus clock (-1.0) leaves the front-side bus unknown too.
+        MeasuredFsbClock = MeasuredBusClock < 0 ? -1.0 : BusDataRate * MeasuredBusClock;
         const auto index = static_cast<uint32_t>(bus);
         const uint32_t entry = index < 10 ? kBusClockTable[index] : 0;
         BusClock = entry * 0.00001;
