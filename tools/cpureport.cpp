@@ -18,6 +18,7 @@
 #include "platform/simulated_machine.h"
 #include "tools/atomic_file.h"
 #include "tools/item_presentation.h"
+#include "tools/json_text.h"
 #include "tools/machine_description.h"
 #include "tools/profile_report.h"
 
@@ -143,23 +144,6 @@ const char* LabelOf(const InfoItemRow& row) {
 
 bool IsRemeasuring(const InfoItemRow& row) {
     return row.action == InfoAction::Remeasure || row.action == InfoAction::UpdateMultiplier;
-}
-
-std::string JsonString(const char* text) {
-    std::string out = "\"";
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        if (*p == '"' || *p == '\\') {
-            out += '\\';
-            out += static_cast<char>(*p);
-        } else if (*p < 0x20 || *p >= 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", *p);
-            out += escaped;
-        } else {
-            out += static_cast<char>(*p);
-        }
-    }
-    return out + "\"";
 }
 
 std::string JsonNumber(double value) {

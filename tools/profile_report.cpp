@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "tools/json_text.h"
+
 namespace {
 
 using profile::Cache;
@@ -73,24 +75,7 @@ std::string FeatureLines(const profile::FeatureSet& features, int width) {
     return out;
 }
 
-std::string Escaped(const char* text) {
-    std::string out = "\"";
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
-        if (*c == '"' || *c == '\\') {
-            out += '\\';
-            out += static_cast<char>(*c);
-        } else if (*c < 0x20 || *c >= 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(*c));
-            out += escaped;
-        } else {
-            out += static_cast<char>(*c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonText(const char* text) { return text[0] ? Escaped(text) : "null"; }
+std::string JsonText(const char* text) { return text[0] ? JsonString(text) : "null"; }
 std::string JsonNumber(int32_t value) { return value == kUnknown ? "null" : std::to_string(value); }
 
 }  // namespace
@@ -148,7 +133,7 @@ std::string ProfileJson(const ProcessorProfile& p, int indent) {
     for (size_t i = 0; i < p.cacheCount; ++i) {
         const Cache& c = p.caches[i];
         caches += (i ? ",\n" : "\n") + inner + "  {\"level\": " + std::to_string(c.level) +
-                  ", \"type\": " + Escaped(profile::CacheKindName(c.kind)) +
+                  ", \"type\": " + JsonString(profile::CacheKindName(c.kind)) +
                   ", \"size_kib\": " + std::to_string(c.sizeKib) + ", \"ways\": " + JsonNumber(c.ways) +
                   ", \"line\": " + JsonNumber(c.lineBytes) + ", \"shared_by\": " + JsonNumber(c.sharedBy) + "}";
     }
@@ -158,7 +143,7 @@ std::string ProfileJson(const ProcessorProfile& p, int indent) {
     bool firstFeature = true;
     for (size_t i = 0; i < profile::kFeatureCount; ++i) {
         if (!p.features.Has(i)) continue;
-        features += (firstFeature ? "" : ", ") + Escaped(profile::kFeatureBits[i].name);
+        features += (firstFeature ? "" : ", ") + JsonString(profile::kFeatureBits[i].name);
         firstFeature = false;
     }
     add("features", features + "]");
@@ -166,6 +151,6 @@ std::string ProfileJson(const ProcessorProfile& p, int indent) {
     add("base_mhz", JsonNumber(p.baseMhz));
     add("max_mhz", JsonNumber(p.maxMhz));
     add("bus_mhz", JsonNumber(p.busMhz));
-    add("hypervisor", p.underHypervisor ? Escaped(p.hypervisor[0] ? p.hypervisor : "unidentified") : "null");
+    add("hypervisor", p.underHypervisor ? JsonString(p.hypervisor[0] ? p.hypervisor : "unidentified") : "null");
     return out + "\n" + pad + "}";
 }
