@@ -3,13 +3,12 @@
 // the dump and ignored. A malformed line of a recognised kind is an error; nothing is guessed.
 #include "platform/machine_file.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -355,12 +354,14 @@ bool ParseMachineText(const std::string& text, const std::string& name, Simulate
 }
 
 bool LoadMachineFile(const std::string& path, SimulatedMachine& machine, std::string& error) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        error = path + ": " + std::strerror(errno);
+    // Standard file status, so the loader builds the same on POSIX and Windows.
+    std::error_code failure;
+    const std::filesystem::file_status status = std::filesystem::status(path, failure);
+    if (failure) {
+        error = path + ": " + failure.message();
         return false;
     }
-    if (S_ISDIR(info.st_mode)) {
+    if (std::filesystem::is_directory(status)) {
         error = path + ": is a directory, not a machine file";
         return false;
     }

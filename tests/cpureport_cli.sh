@@ -3,6 +3,9 @@
 # clear error (status 2, nothing on standard output) for every kind of bad input.
 set -u
 report=${CPUREPORT:?}
+# A cross-built Windows cpureport runs through CROSSCOMPILING_EMULATOR (Wine).
+read -ra emulator <<<"${CROSSCOMPILING_EMULATOR:-}"
+run_report() { "${emulator[@]}" "$report" "$@"; }
 machines=$(cd "$(dirname "$0")/machines" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -10,7 +13,7 @@ fail=0
 
 expect_error() {
   local label=$1; shift
-  "$report" "$@" >"$work/out" 2>"$work/err"
+  run_report "$@" >"$work/out" 2>"$work/err"
   local status=$?
   if [ $status -ne 2 ] || [ -s "$work/out" ] || [ ! -s "$work/err" ] || [ "$(wc -l <"$work/err")" -ne 1 ]; then
     echo "FAIL ($label): status $status, stdout $(wc -c <"$work/out") bytes, stderr: $(cat "$work/err")"
@@ -36,7 +39,7 @@ expect_error "bad clock option" --clock-option fast
 
 # The same processor in the three formats gives the same report.
 for format in athlon-xp.test athlon-xp-native.txt athlon-xp-hex.txt; do
-  "$report" --machine "$machines/$format" --json >"$work/$format.json" 2>"$work/err" ||
+  run_report --machine "$machines/$format" --json >"$work/$format.json" 2>"$work/err" ||
     { echo "FAIL: $format: $(cat "$work/err")"; fail=1; }
 done
 cmp -s "$work/athlon-xp.test.json" "$work/athlon-xp-native.txt.json" || { echo "FAIL: native format differs"; fail=1; }
@@ -59,10 +62,10 @@ PY
 fi
 
 # Save a replayed machine and load it back: the same report.
-"$report" --machine "$machines/pentium4-2.40.test" --save "$work/saved.txt" >/dev/null 2>"$work/err" ||
+run_report --machine "$machines/pentium4-2.40.test" --save "$work/saved.txt" >/dev/null 2>"$work/err" ||
   { echo "FAIL: save: $(cat "$work/err")"; fail=1; }
-"$report" --machine "$machines/pentium4-2.40.test" --json >"$work/a.json"
-"$report" --machine "$work/saved.txt" --json >"$work/b.json" 2>"$work/err" || { echo "FAIL: reload: $(cat "$work/err")"; fail=1; }
+run_report --machine "$machines/pentium4-2.40.test" --json >"$work/a.json"
+run_report --machine "$work/saved.txt" --json >"$work/b.json" 2>"$work/err" || { echo "FAIL: reload: $(cat "$work/err")"; fail=1; }
 # The saved clock is a measurement (within 0.01 %), so clock figures are compared apart.
 clockless() { grep -vE '"0x102[0-9A-F]"|Clock"|"OverclockPercent"' "$1"; }
 diff <(clockless "$work/a.json") <(clockless "$work/b.json") >/dev/null ||

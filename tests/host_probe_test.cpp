@@ -1,7 +1,9 @@
 // The host probe's plain pieces: the ini path rule, the ini reader on real files, the number conversion.
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +42,8 @@ TEST(IniPath, LongPathsStayInsideTheBuffer) {
     EXPECT_STREQ(tiny, "a.");
 }
 
+// The POSIX ini reader; Windows builds use GetPrivateProfileStringA (tests/windows_host_test.cpp).
+#if !defined(_WIN32)
 class IniFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -131,6 +135,7 @@ TEST_F(IniFile, ExecutableReadAsIniGivesTheDefault) {
     platform::ReadIniValue("/bin/sh", "Setting", "CqDualWaitTime", "1000", out, sizeof out);
     EXPECT_STREQ(out, "1000");
 }
+#endif  // !_WIN32
 
 TEST(IniInteger, ConvertsLikeAtoiWithSaturation) {
     struct Case {
