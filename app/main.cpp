@@ -1,6 +1,9 @@
 // cputype: identifies the processor, prints its name in a fixed Traditional Chinese (code page 950)
-// message and waits for Enter. Command-line arguments are ignored.
+// message and waits for Enter. Command-line arguments are ignored. A message that cannot be written
+// ends the program with status 1 and a line on standard error.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "cpuinfo/cpu_info.h"
 
@@ -17,8 +20,11 @@ int main() {
     CCpuInfo cpu(0x100, 0);
     char name[256];
     cpu.GetInfo(INFO_PROCESSOR_NAME, name);
-    std::printf(kMessageFormat, name);
-    std::fflush(stdout);
+    // A message that did not arrive (a full disk, a closed or broken pipe) is reported, not waited on.
+    if (std::printf(kMessageFormat, name) < 0 || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "cputype: cannot write to standard output: %s\n", std::strerror(errno));
+        return 1;
+    }
     std::getchar();
     return 0;
 }

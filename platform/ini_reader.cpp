@@ -4,8 +4,11 @@
 #include "platform/ini_reader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace platform {
@@ -84,32 +87,78 @@ struct Lookup {
 
 }  // namespace
 
-size_t ReadIniValue(const char* path, const char* section, const char* key, const char* defaultValue,
-                    char* out, size_t size) {
+size_t ScanIniText(IniTextSource& source, const char* section, const char* key, const char* defaultValue,
+                   char* out, size_t size) {
     Lookup lookup{section, key, false, false, out, size, 0};
-    int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        char line[kMaxLine];
-        size_t lineLength = 0;
-        char chunk[4096];
-        ssize_t got;
-        while (!lookup.found && (got = ::read(fd, chunk, sizeof chunk)) > 0) {
-            for (ssize_t i = 0; i < got && !lookup.found; ++i) {
-                char c = chunk[i];
-                // A NUL byte ends a line like a line break does, so binary content cannot hide one.
-                if (c == '\n' || c == '\r' || c == '\0') {
-                    lookup.Line(line, line + lineLength);
-                    lineLength = 0;
-                } else if (lineLength < kMaxLine) {
-                    line[lineLength++] = c;
-                }
+    char line[kMaxLine];
+    size_t lineLength = 0;
+    bool binary = false;
+    size_t total = 0;
+    char chunk[4096];
+    size_t got;
+    while (!lookup.found && !binary && total < kMaxIniBytes &&
+           (got = source.Read(chunk, std::min(sizeof chunk, kMaxIniBytes - total))) > 0) {
+        total += got;
+        for (size_t i = 0; i < got && !lookup.found; ++i) {
+            char c = chunk[i];
+            if (c == '\0') {
+                // A NUL byte means binary content (an executable, a device): not an ini file.
+                binary = true;
+                break;
+            }
+            if (c == '\n' || c == '\r') {
+                lookup.Line(line, line + lineLength);
+                lineLength = 0;
+            } else if (lineLength < kMaxLine) {
+                line[lineLength++] = c;
             }
         }
-        if (!lookup.found && lineLength > 0) lookup.Line(line, line + lineLength);
-        ::close(fd);
     }
-    if (lookup.found) return lookup.written;
+    if (!binary && !lookup.found && lineLength > 0) lookup.Line(line, line + lineLength);
+    if (lookup.found && !binary) return lookup.written;
     return CopyBounded(defaultValue, defaultValue + std::strlen(defaultValue), out, size);
+}
+
+namespace {
+
+// Reads an open file descriptor.
+class FileSource final : public IniTextSource {
+public:
+    explicit FileSource(int fd) : fd_(fd) {}
+    size_t Read(char* buffer, size_t size) override {
+        for (;;) {
+            ssize_t got = ::read(fd_, buffer, size);
+            if (got >= 0) return static_cast<size_t>(got);
+            if (errno != EINTR) return 0;  // an unreadable file reads as empty
+        }
+    }
+
+private:
+    int fd_;
+};
+
+class NoText final : public IniTextSource {
+public:
+    size_t Read(char*, size_t) override { return 0; }
+};
+
+}  // namespace
+
+size_t ReadIniValue(const char* path, const char* section, const char* key, const char* defaultValue,
+                    char* out, size_t size) {
+    // Opened without blocking (a FIFO would wait for a writer) and used only when it is a regular file:
+    // devices, FIFOs and directories count as absent.
+    int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        FileSource source(fd);
+        size_t written = ScanIniText(source, section, key, defaultValue, out, size);
+        ::close(fd);
+        return written;
+    }
+    if (fd >= 0) ::close(fd);
+    NoText none;
+    return ScanIniText(none, section, key, defaultValue, out, size);
 }
 
 }  // namespace platform

@@ -40,8 +40,8 @@ public:
         pos_ += length;
         return true;
     }
-    // Up to maxDigits hexadecimal digits, at least one.
-    bool Hex(uint64_t& value, size_t maxDigits) {
+    // minDigits to maxDigits hexadecimal digits.
+    bool Hex(uint64_t& value, size_t maxDigits, size_t minDigits = 1) {
         size_t start = pos_;
         value = 0;
         while (pos_ < text_.size() && std::isxdigit(static_cast<unsigned char>(text_[pos_])) &&
@@ -51,7 +51,7 @@ public:
                                                            ? c - '0'
                                                            : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10);
         }
-        if (pos_ == start) return false;
+        if (pos_ - start < minDigits) return false;
         // More digits than a register holds is malformed, not cut.
         return pos_ >= text_.size() || !std::isxdigit(static_cast<unsigned char>(text_[pos_]));
     }
@@ -62,6 +62,7 @@ public:
             value = value * 10 + static_cast<uint64_t>(text_[pos_++] - '0');
         return pos_ != start && !std::isdigit(static_cast<unsigned char>(Peek()));
     }
+    size_t Position() const { return pos_; }
     std::string Rest() const { return AtEnd() ? std::string() : text_.substr(pos_); }
 
 private:
@@ -91,6 +92,9 @@ struct Loader {
         if (!otherProcessor) machine.SetLeaf(leaf, subleaf, regs);
     }
 
+    // A value ends at a blank or at the end of the line; anything run on into it makes it malformed.
+    static bool EndOfValue(const Cursor& cursor) { return cursor.AtEnd() || IsBlank(cursor.Peek()); }
+
     // Four 32-bit registers separated by '-' or blanks.
     bool Registers(Cursor& cursor, CpuidRegs& regs) {
         uint32_t* words[4] = {&regs.eax, &regs.ebx, &regs.ecx, &regs.edx};
@@ -100,8 +104,9 @@ struct Loader {
                 cursor.Take('-');
                 cursor.SkipBlanks();
             }
+            // Registers are written with all eight digits; fewer means a cut line (an interrupted save).
             uint64_t value = 0;
-            if (!cursor.Hex(value, 8)) return false;
+            if (!cursor.Hex(value, 8, 8)) return false;
             *words[i] = static_cast<uint32_t>(value);
         }
         return true;
@@ -114,7 +119,8 @@ struct Loader {
         cursor.Take(':');
         cursor.SkipBlanks();
         CpuidRegs regs;
-        if (!Registers(cursor, regs)) return Fail("CPUID line needs four hexadecimal registers");
+        if (!Registers(cursor, regs) || !EndOfValue(cursor))
+            return Fail("CPUID line needs four registers of eight hexadecimal digits");
         cursor.SkipBlanks();
         uint32_t subleaf;
         if (cursor.TakeWord("[SL")) {
@@ -127,8 +133,7 @@ struct Loader {
         } else {
             subleaf = nextSubleaf[static_cast<uint32_t>(leaf)]++;
         }
-        cursor.SkipBlanks();
-        if (!cursor.AtEnd() && cursor.Peek() != '[') return Fail("unexpected text after the CPUID registers");
+        // Whatever follows the registers and the sub-leaf is a note of the dump.
         AddLeaf(static_cast<uint32_t>(leaf), subleaf, regs);
         return true;
     }
@@ -138,6 +143,16 @@ struct Loader {
         cursor.SkipBlanks();
         if (!cursor.Hex(index, 8)) return Fail("bad register number in MSR line");
         cursor.Take(':');
+        cursor.SkipBlanks();
+        if (cursor.Take('<')) {
+            // "< FAILED >": the dump could not read this register, so the machine does not deliver it.
+            cursor.SkipBlanks();
+            if (!cursor.TakeWord("FAILED")) return Fail("MSR line needs a value or '< FAILED >'");
+            cursor.SkipBlanks();
+            if (!cursor.Take('>')) return Fail("MSR line needs a value or '< FAILED >'");
+            recognised = true;
+            return true;
+        }
         uint64_t value = 0;
         for (int i = 0; i < 4; ++i) {
             cursor.SkipBlanks();
@@ -149,8 +164,8 @@ struct Loader {
             if (!cursor.Hex(group, 4)) return Fail("MSR line needs four groups of up to four hexadecimal digits");
             value = (value << 16) | group;
         }
-        cursor.SkipBlanks();
-        if (!cursor.AtEnd()) return Fail("unexpected text after the MSR value");
+        // A note may follow the value ("[PlatID = 7]"), but not digits run on into it.
+        if (!EndOfValue(cursor)) return Fail("MSR line needs four groups of up to four hexadecimal digits");
         recognised = true;
         machine.SetMsr(static_cast<uint32_t>(index), value);
         return true;
@@ -190,7 +205,7 @@ struct Loader {
         uint64_t parsed = 0;
         if (!number.Decimal(parsed) || !number.AtEnd()) return Fail("SET " + key + " needs a decimal number");
         if (key == "processors") {
-            if (parsed < 1 || parsed > 64) return Fail("processors must be 1 to 64");
+            if (parsed < 1 || parsed > 65535) return Fail("processors must be 1 to 65535");
             facts.processors = static_cast<uint32_t>(parsed);
         } else if (key == "architecture") {
             if (parsed > 0xFFFF) return Fail("architecture out of range");
@@ -236,7 +251,7 @@ struct Loader {
         if (index > 0xFFFF) return Fail("index out of range in " + arrayName + " line");
         CpuidRegs regs;
         cursor.SkipBlanks();
-        if (!Registers(cursor, regs)) return Fail(arrayName + " line needs four hexadecimal registers");
+        if (!Registers(cursor, regs)) return Fail(arrayName + " line needs four registers of eight hexadecimal digits");
         cursor.SkipBlanks();
         if (!cursor.AtEnd()) return Fail("unexpected text after the registers");
         AddLeaf(leaf, subleaf, regs);
@@ -280,6 +295,20 @@ struct Loader {
         return false;
     }
 
+    // After the CPUID or MSR word: a register line when the next word is hexadecimal digits, or starts
+    // with a decimal digit (then a malformed number is an error, not text). "CPU", "Manufacturer" are text.
+    static bool LeafNumberFollows(const std::string& line, const Cursor& cursor) {
+        const size_t start = cursor.Position();
+        if (start >= line.size()) return false;
+        if (std::isdigit(static_cast<unsigned char>(line[start]))) return true;
+        size_t end = start;
+        while (end < line.size() && !IsBlank(line[end]) && line[end] != ':') {
+            if (!std::isxdigit(static_cast<unsigned char>(line[end]))) return false;
+            ++end;
+        }
+        return true;
+    }
+
     static bool IsDashLine(const std::string& line) {
         size_t dashes = 0;
         for (char c : line) {
@@ -302,14 +331,17 @@ struct Loader {
             return true;
         }
         Cursor cursor(line);
-        // A leaf line has a hexadecimal leaf number after the word; "CPUID Registers ..." is a title.
         if (cursor.TakeWord("CPUID") && IsBlank(cursor.Peek())) {
             cursor.SkipBlanks();
-            if (std::isxdigit(static_cast<unsigned char>(cursor.Peek()))) return NativeCpuid(cursor);
-            return true;
+            if (LeafNumberFollows(line, cursor)) return NativeCpuid(cursor);
+            return true;  // a title or header: "CPUID Registers ...", "CPUID CPU Name : ..."
         }
         Cursor msr(line);
-        if (msr.TakeWord("MSR") && !msr.AtEnd() && IsBlank(msr.Peek())) return Msr(msr);
+        if (msr.TakeWord("MSR") && !msr.AtEnd() && IsBlank(msr.Peek())) {
+            msr.SkipBlanks();
+            if (LeafNumberFollows(line, msr)) return Msr(msr);
+            return true;  // a title: "MSR Registers ..."
+        }
         Cursor set(line);
         if (set.TakeWord("SET") && !set.AtEnd() && IsBlank(set.Peek())) return Set(set);
         size_t bracket = line.find("[");
@@ -339,6 +371,8 @@ bool ParseMachineText(const std::string& text, const std::string& name, Simulate
     std::string line;
     while (std::getline(lines, line)) {
         ++loader.lineNumber;
+        // A UTF-8 byte-order mark before the first line is not part of it.
+        if (loader.lineNumber == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
         if (line.find('\0') != std::string::npos) {
             error = name + ":" + std::to_string(loader.lineNumber) + ": binary data, not a machine description";
             return false;
@@ -354,15 +388,19 @@ bool ParseMachineText(const std::string& text, const std::string& name, Simulate
 }
 
 bool LoadMachineFile(const std::string& path, SimulatedMachine& machine, std::string& error) {
-    // Standard file status, so the loader builds the same on POSIX and Windows.
+    // Only a regular file is read: a FIFO or a device could block or never end.
     std::error_code failure;
     const std::filesystem::file_status status = std::filesystem::status(path, failure);
     if (failure) {
         error = path + ": " + failure.message();
         return false;
     }
-    if (std::filesystem::is_directory(status)) {
+    if (status.type() == std::filesystem::file_type::directory) {
         error = path + ": is a directory, not a machine file";
+        return false;
+    }
+    if (status.type() != std::filesystem::file_type::regular) {
+        error = path + ": not a regular file (a device, FIFO or socket), not a machine file";
         return false;
     }
     std::ifstream file(path, std::ios::binary);

@@ -89,6 +89,7 @@ void SimulatedMachine::SleepZero() { t_ += 999; }
 
 uint32_t SimulatedMachine::SetThreadAffinityMask(uint32_t mask) {
     ++affinityCalls_;
+    if (faults_.affinityRefused) return 0;
     uint32_t available = facts_.processors >= 32 ? 0xFFFFFFFFu : ((1u << facts_.processors) - 1);
     if ((mask & available) == 0) return 0;
     uint32_t previous = affinity_ != 0 ? affinity_ : available;  // 0: never pinned, all processors
@@ -114,7 +115,7 @@ size_t SimulatedMachine::ExecutablePath(char* out, size_t size) { return CopyBou
 size_t SimulatedMachine::ReadIniString(const char*, const char* section, const char* key, const char* defaultValue,
                                        char* out, size_t size) {
     bool asked = std::strcmp(section, "Setting") == 0 && std::strcmp(key, "CqDualWaitTime") == 0;
-    if (asked && facts_.dualWaitTime) return CopyBounded(facts_.dualWaitTime->c_str(), out, size);
+    if (asked && facts_.dualWaitTime && !faults_.iniUnreadable) return CopyBounded(facts_.dualWaitTime->c_str(), out, size);
     return CopyBounded(defaultValue, out, size);
 }
 

@@ -27,6 +27,12 @@ struct HostFacts {
     std::optional<std::string> dualWaitTime;    // the ini value CqDualWaitTime; none: no ini file
 };
 
+// Failures a test can make the simulated host show, each in one operating-system call.
+struct InjectedFaults {
+    bool affinityRefused = false;  // every affinity call is refused (returns 0, changes nothing)
+    bool iniUnreadable = false;    // the ini file exists but cannot be read: the lookup gives the default
+};
+
 class SimulatedMachine final : public Machine {
 public:
     // The executable path the simulated host reports; its ini file is the same path ending in ".ini".
@@ -44,6 +50,7 @@ public:
     bool HasMsr(uint32_t index) const;
     HostFacts& Facts() { return facts_; }
     const HostFacts& Facts() const { return facts_; }
+    InjectedFaults& Faults() { return faults_; }
     const std::map<std::pair<uint32_t, uint32_t>, CpuidRegs>& Leaves() const { return leaves_; }
     const std::map<uint32_t, uint64_t>& Msrs() const { return msrs_; }
 
@@ -80,6 +87,7 @@ private:
     std::map<std::pair<uint32_t, uint32_t>, CpuidRegs> leaves_;
     std::map<uint32_t, uint64_t> msrs_;
     HostFacts facts_;
+    InjectedFaults faults_;
     std::map<uint32_t, int> msrReads_;
     int affinityCalls_ = 0;
     uint32_t affinity_ = 0;

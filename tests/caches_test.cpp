@@ -67,6 +67,30 @@ TEST(Caches, DescriptorOrderAndFamilyDependentBytes) {
     }
 }
 
+// Descriptor 0x86 is 512 KB, 4 ways, 64-byte lines, unlike its 8-way neighbours 0x83 and 0x87; the
+// recorded Celeron M 1300 (signature 695) reports it.
+TEST(Caches, Descriptor86IsFourWays) {
+    const DescriptorCase cases[] = {
+        {"Celeron M 1300: 0x86", 0x695, {0x02B3B001, 0, 0, 0x2C043086}, 32, 512, -1, 4, -1},
+        {"neighbour 0x83", 0x695, {0x83000001, 0, 0, 0}, -1, 512, -1, 8, -1},
+        {"neighbour 0x87", 0x695, {0x87000001, 0, 0, 0}, -1, 1024, -1, 8, -1},
+    };
+    for (const DescriptorCase& c : cases) {
+        SimulatedMachine machine = IntelWithDescriptors(c.signature, c.leaf2);
+        ScopedMachine use(machine);
+        CCpuInfo cpu(0x100, 0);
+        EXPECT_EQ(cpu.L1DataSize, c.l1Data) << c.processor;
+        EXPECT_EQ(cpu.L2Size, c.l2) << c.processor;
+        EXPECT_EQ(cpu.L2Assoc, c.l2Assoc) << c.processor;
+        EXPECT_EQ(cpu.L3Size, c.l3) << c.processor;
+    }
+    SimulatedMachine machine = IntelWithDescriptors(0x695, CpuidRegs{0x86000001, 0, 0, 0});
+    ScopedMachine use(machine);
+    CCpuInfo cpu(0x100, 0);
+    EXPECT_EQ(InfoText(cpu, INFO_L2_ASSOC), "4");
+    EXPECT_EQ(InfoText(cpu, INFO_L2_LINE), "64");
+}
+
 TEST(Caches, IntelWithoutLeaf2KeepsEverythingUnknown) {
     SimulatedMachine machine;
     testsupport::SetVendor(machine, "GenuineIntel", 1);  // highest basic leaf 1: leaf 2 is not asked

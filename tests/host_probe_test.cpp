@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -125,8 +126,42 @@ TEST_F(IniFile, OverlongLinesAndBinaryContentAreHarmless) {
     Write(binary);
     EXPECT_EQ(Read(), "1000");
 
-    Write(std::string("[Setting]\0CqDualWaitTime=9\0", 27));  // NUL bytes break lines
+    // A NUL byte marks binary content: no ini, even when a value follows it.
+    Write(std::string("[Setting]\0CqDualWaitTime=9\0", 27));
+    EXPECT_EQ(Read(), "1000");
+    // Reading stops at the value, so binary bytes after it do not matter.
+    Write(std::string("[Setting]\nCqDualWaitTime=9\n\0\x7F" "ELF", 31));
     EXPECT_EQ(Read(), "9");
+}
+
+TEST_F(IniFile, OnlyTheFirstMebibyteIsRead) {
+    std::string content = "[Setting]\n";
+    content += std::string(platform::kMaxIniBytes - content.size() - 1, ';') + "\n";
+    Write(content + "CqDualWaitTime=77\n");
+    EXPECT_EQ(Read(), "1000");
+    // 17 bytes earlier, the value line (without its line break) ends exactly at the limit.
+    content.erase(content.size() - 18, 17);
+    Write(content + "CqDualWaitTime=77\n");
+    EXPECT_EQ(Read(), "77");
+}
+
+TEST(IniSpecialFiles, DevicesFifosAndDirectoriesCountAsAbsent) {
+    char directory[] = "/tmp/cputype_ini_dir_XXXXXX";
+    ASSERT_NE(mkdtemp(directory), nullptr);
+    const std::string fifo = std::string(directory) + "/fifo.ini";
+    const std::string link = std::string(directory) + "/zero.ini";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", link.c_str()), 0);
+    // Each of these would block or never end if it were read.
+    for (const std::string& path : {fifo, link, std::string("/dev/zero"), std::string("/dev/urandom"),
+                                    std::string(directory)}) {
+        char out[16];
+        platform::ReadIniValue(path.c_str(), "Setting", "CqDualWaitTime", "1000", out, sizeof out);
+        EXPECT_STREQ(out, "1000") << path;
+    }
+    std::remove(fifo.c_str());
+    std::remove(link.c_str());
+    rmdir(directory);
 }
 
 TEST_F(IniFile, ExecutableReadAsIniGivesTheDefault) {

@@ -165,7 +165,105 @@ TEST(MachineFile, MalformedLinesNameFileAndLine) {
         std::string error = ParseError(c.text);
         EXPECT_NE(error.find(c.expected), std::string::npos) << c.text << " -> " << error;
     }
-    EXPECT_NE(ParseError(std::string("CPUID 00000000: 0-0-0-0\n\0\x01\x02", 28)).find("binary"), std::string::npos);
+    EXPECT_NE(ParseError(std::string("CPUID 00000000: 00000000-00000000-00000000-00000000\n\0\x01\x02", 55))
+                  .find("binary"),
+              std::string::npos);
+}
+
+TEST(MachineFile, CutLastLineIsAnError) {
+    // What an interrupted write leaves: a register with fewer than eight digits.
+    const std::string whole = "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n";
+    EXPECT_NE(ParseError(whole + "CPUID 80000000: 80000008-00000000-00000000-00000").find("bad.txt:2:"),
+              std::string::npos);
+    EXPECT_NE(ParseError(whole + "ext_cpuid[0]=80000008 00000000 00000000 0000").find("bad.txt:2:"),
+              std::string::npos);
+}
+
+TEST(MachineFile, ByteOrderMarkBeforeTheFirstLineIsSkipped) {
+    SimulatedMachine machine = Parse("\xEF\xBB\xBF" "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n");
+    EXPECT_EQ(machine.Cpuid(0, 0).ebx, 0x756E6547u);
+    CCpuInfo cpu = [&] {
+        platform::ScopedMachine use(machine);
+        return CCpuInfo(0x100, 9);
+    }();
+    EXPECT_STREQ(cpu.VendorString, "GenuineIntel");
+}
+
+TEST(MachineFile, ProcessorCountsOfLargeServersLoad) {
+    const std::string leaf0 = "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69\n";
+    for (uint32_t count : {1u, 64u, 128u, 512u, 65535u})
+        EXPECT_EQ(Parse(leaf0 + "SET processors = " + std::to_string(count) + "\n").Facts().processors, count);
+    EXPECT_NE(ParseError(leaf0 + "SET processors = 65536\n").find("bad.txt:2:"), std::string::npos);
+}
+
+// The shapes of the largest public collection of CPUID dumps: headers after the CPUID word, notes after
+// the registers and register values, registers the dump could not read.
+TEST(MachineFile, AnnotatedDumpShapesLoad) {
+    SimulatedMachine machine = Parse(
+        "CPUID Manufacturer : GenuineIntel\n"
+        "CPUID CPU Name     : Intel(R) Core(TM) i7 CPU @ 3.40GHz\n"
+        "CPUID Revision     : 000206A7h\n"
+        "CPUID Registers (CPU #1):\n"
+        "CPUID 00000000 0000000D-756E6547-6C65746E-49656E69\n"
+        "CPUID 00000004: 1C004121-01C0003F-0000003F-00000000 [SL 00] [L1D: 32 KB]\n"
+        "CPUID 00000004: 1C004122-01C0003F-0000003F-00000000 [SL 01]   [L1I: 32 KB]\n"
+        "CPUID 80000006: 00000000-00000000-01006040-00000000 [L2: 256 KB] / L3: 0 KB]\n"
+        "CPUID 80000007: 00000000-00000000-00000000-00000100 note without brackets\n"
+        "MSR Registers:\n"
+        "MSR 00000017: 001C-0000-0000-0000 [PlatID = 7]\n"
+        "MSR 000000E7: 0000-0AE0-4A7B-3A42 [S200]\n"
+        "MSR 0000001B: < FAILED >\n"
+        "MSR 000000CE:<FAILED>\n");
+    EXPECT_EQ(machine.Cpuid(0, 0).eax, 0xDu);  // leaf then registers, no colon
+    EXPECT_EQ(machine.Cpuid(0, 0).edx, 0x49656E69u);
+    EXPECT_EQ(machine.Cpuid(4, 0).eax, 0x1C004121u);
+    EXPECT_EQ(machine.Cpuid(4, 1).eax, 0x1C004122u);
+    EXPECT_EQ(machine.Cpuid(0x80000006, 0).ecx, 0x01006040u);
+    EXPECT_EQ(machine.Cpuid(0x80000007, 0).edx, 0x100u);
+    EXPECT_EQ(machine.Msrs().at(0x17), 0x001C000000000000ULL);
+    EXPECT_EQ(machine.Msrs().at(0xE7), 0x00000AE04A7B3A42ULL);
+    // A register that could not be read is one the machine does not deliver.
+    EXPECT_EQ(machine.Msrs().count(0x1B), 0u);
+    EXPECT_EQ(machine.Msrs().count(0xCE), 0u);
+    uint32_t low = 0x5A5A5A5A;
+    uint32_t high = 0xA5A5A5A5;
+    EXPECT_FALSE(machine.ReadMsr(0x1B, low, high));
+    EXPECT_EQ(low, 0x5A5A5A5Au);
+    EXPECT_EQ(high, 0xA5A5A5A5u);
+    EXPECT_TRUE(machine.ReadMsr(0x17, low, high));
+    EXPECT_EQ(high, 0x001C0000u);
+}
+
+TEST(MachineFile, HeadersAloneAreNotAMachine) {
+    EXPECT_NE(ParseError("CPUID Manufacturer : GenuineIntel\nCPUID CPU Name : Pentium\n").find("not a machine"),
+              std::string::npos);
+    // A dump whose only register could not be read still describes a machine: one without registers.
+    SimulatedMachine machine = Parse("MSR 0000001B: < FAILED >\n");
+    EXPECT_TRUE(machine.Msrs().empty());
+}
+
+TEST(MachineFile, RegisterLinesThatStayMalformed) {
+    struct Case {
+        const char* name;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"leaf number with a letter", "CPUID 0000000G: 00000001-756E6547-6C65746E-49656E69 [note]\n"},
+        {"hexadecimal word then no registers", "CPUID Bad : 00000001\n"},
+        {"three registers then a note", "CPUID 00000000: 00000001-756E6547-6C65746E [note]\n"},
+        {"text run on into a register", "CPUID 00000000: 00000001-756E6547-6C65746E-49656E69[x]\n"},
+        {"leaf and sub-leaf without brackets", "CPUID 00000004 00000000: 1C004121-01C0003F-0000003F-00000000\n"},
+        {"bad sub-leaf", "CPUID 00000004: 1C004121-01C0003F-0000003F-00000000 [SL zz]\n"},
+        {"MSR value of three groups then a note", "MSR 00000017: 001C-0000-0000 [PlatID = 7]\n"},
+        {"MSR text run on into the value", "MSR 00000017: 001C-0000-0000-0000x\n"},
+        {"MSR failure misspelt", "MSR 0000001B: < FAIL >\n"},
+        {"MSR failure unterminated", "MSR 0000001B: < FAILED\n"},
+        {"MSR number with a letter", "MSR 0000001Z: 0000-0000-0000-0000\n"},
+    };
+    for (const Case& c : cases) {
+        std::string error = ParseError(std::string("# dump\n") + c.text);
+        EXPECT_NE(error.find("bad.txt:2:"), std::string::npos) << c.name << " -> " << error;
+    }
 }
 
 TEST(MachineFile, UnreadableFiles) {
@@ -175,6 +273,11 @@ TEST(MachineFile, UnreadableFiles) {
     EXPECT_NE(error.find("/nonexistent/machine.txt"), std::string::npos);
     EXPECT_FALSE(platform::LoadMachineFile(kMachines, machine, error));
     EXPECT_NE(error.find("directory"), std::string::npos);
+    // A device (or a FIFO) is refused before it is opened: reading it could block or never end.
+    for (const char* device : {"/dev/zero", "/dev/null"}) {
+        EXPECT_FALSE(platform::LoadMachineFile(device, machine, error)) << device;
+        EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    }
 }
 
 TEST(MachineFile, OtherArraysAreIgnored) {

@@ -102,10 +102,19 @@ TEST(DecodeMultiplierAndBus, ZeroMultiplierWithAMaximumDoesNotDivideByZero) {
     s.cpu.CoreCode = 6;
     s.cpu.MsrBLow = 18;  // maximum 18, current multiplier field 0
     s.cpu.CoreClock = 2400.0;
+    s.cpu.BusDataRate = 4;
     s.cpu.DecodeMultiplierAndBus();
     EXPECT_EQ(s.cpu.Multiplier, 0.0);
     EXPECT_EQ(s.cpu.MeasuredBusClock, -1.0);
-    EXPECT_TRUE(std::isfinite(s.cpu.MeasuredFsbClock));
+    // An unknown bus leaves the front-side bus unknown, not four times -1.
+    EXPECT_EQ(s.cpu.MeasuredFsbClock, -1.0);
+
+    // Rescaling by the (zero) current multiplier keeps the unknown figures unknown.
+    s.cpu.RescaleByMultiplier = 1;
+    s.cpu.ApplyMultiplierRescale();
+    EXPECT_EQ(s.cpu.EffectiveBusClock, -1.0);
+    EXPECT_EQ(s.cpu.EffectiveFsbClock, -1.0);
+    EXPECT_EQ(s.cpu.EffectiveClock, 0.0);
 }
 
 TEST(DecodeMultiplierAndBus, RegisterFromTheMachineForCore2) {
@@ -116,7 +125,7 @@ TEST(DecodeMultiplierAndBus, RegisterFromTheMachineForCore2) {
         << error;
     platform::ScopedMachine use(machine);
     CCpuInfo cpu(0x100, 0);
-    if (cpu.CoreCode != 7 && cpu.CoreCode != 8) GTEST_SKIP() << "Intel naming does not set the core code yet";
+    ASSERT_EQ(cpu.CoreCode, 8) << "the Core 2 Duo 6300 (Allendale) takes the Core 2 register scheme";
     EXPECT_DOUBLE_EQ(cpu.MaxMultiplier, 7.0);
     EXPECT_DOUBLE_EQ(cpu.Multiplier, 6.0);
     EXPECT_NEAR(cpu.BusClock, 266.66666, 1e-4);

@@ -1,12 +1,11 @@
 // cpureport: everything the library knows about a processor, as a labelled report or JSON; replay of
 // a machine described by a file; and recording of this machine as such a file.
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,8 @@
 #include "platform/machine.h"
 #include "platform/machine_file.h"
 #include "platform/simulated_machine.h"
+#include "tools/atomic_file.h"
+#include "tools/machine_description.h"
 
 namespace {
 
@@ -38,6 +39,15 @@ const char kUsage[] =
 [[noreturn]] void Fail(const std::string& message) {
     std::fprintf(stderr, "cpureport: %s\n", message.c_str());
     std::exit(kUsageError);
+}
+
+// Everything written to standard output must have arrived: a full disk or a closed pipe is an error.
+int FinishOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "cpureport: cannot write to standard output: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
 }
 
 Options ParseOptions(int argc, char** argv) {
@@ -65,7 +75,7 @@ Options ParseOptions(int argc, char** argv) {
             options.clockOption = static_cast<uint32_t>(n);
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
-            std::exit(0);
+            std::exit(FinishOutput());
         } else {
             Fail("unknown option '" + arg + "' (see --help)");
         }
@@ -225,60 +235,6 @@ void PrintReport(const std::vector<ItemText>& items) {
     }
 }
 
-// Writes the current machine as a machine file: its CPUID leaves, host facts and measured clock.
-std::string DescribeMachine(platform::Machine& machine, const CCpuInfo& cpu) {
-    std::ostringstream out;
-    out << "# Machine file written by cpureport\n";
-    char line[128];
-    auto leafLine = [&](uint32_t leaf, uint32_t subleaf, bool withSubleaf) {
-        platform::CpuidRegs r = machine.Cpuid(leaf, subleaf);
-        std::snprintf(line, sizeof line, "CPUID %08X: %08X-%08X-%08X-%08X", leaf, r.eax, r.ebx, r.ecx, r.edx);
-        out << line;
-        if (withSubleaf) {
-            std::snprintf(line, sizeof line, " [SL %02X]", subleaf);
-            out << line;
-        }
-        out << "\n";
-        return r;
-    };
-    const uint32_t maxBasic = machine.Cpuid(0, 0).eax;
-    for (uint32_t leaf = 0; leaf <= maxBasic && leaf <= 0xFF; ++leaf) {
-        if (leaf == 4) {
-            for (uint32_t sub = 0; sub < 16; ++sub)
-                if ((leafLine(4, sub, true).eax & 0x1F) == 0) break;
-        } else if (leaf == 0xB) {
-            for (uint32_t sub = 0; sub < 8; ++sub)
-                if (((leafLine(0xB, sub, true).ecx >> 8) & 0xFF) == 0) break;
-        } else {
-            leafLine(leaf, 0, false);
-        }
-    }
-    // Vendor ranges only when their maximum leaf lies within the range's first 256 leaves.
-    for (uint32_t base : {0x80000000u, 0x80860000u, 0xC0000000u}) {
-        const uint32_t max = machine.Cpuid(base, 0).eax;
-        if (base == 0x80000000u || (max >= base && max <= base + 0xFF)) {
-            uint32_t last = (max >= base && max <= base + 0xFF) ? max : base;
-            for (uint32_t leaf = base; leaf <= last; ++leaf) leafLine(leaf, 0, false);
-        }
-    }
-    platform::SystemInfo system = machine.GetSystemInfo();
-    uint32_t before = 0;
-    uint32_t after = 0;
-    machine.ToggleIdFlag(before, after);
-    out << "SET processors = " << system.processorCount << "\n";
-    out << "SET architecture = " << system.architecture << "\n";
-    out << "SET processor-type = " << system.processorType << "\n";
-    out << "SET processor-level = " << system.processorLevel << "\n";
-    out << "SET nt = " << (machine.IsNtPlatform() ? 1 : 0) << "\n";
-    out << "SET wow64 = " << (machine.IsWow64() ? 1 : 0) << "\n";
-    out << "SET cpuid = " << (before != after ? 1 : 0) << "\n";
-    if (cpu.CoreClock > 0) {
-        std::snprintf(line, sizeof line, "%.3f", cpu.CoreClock);
-        out << "SET tsc-mhz = " << line << "\n";
-    }
-    return out.str();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -296,11 +252,14 @@ int main(int argc, char** argv) {
     const CCpuInfo snapshot = cpu;  // the record as construction left it
 
     if (options.saveFile) {
-        std::string description = DescribeMachine(platform::CurrentMachine(), snapshot);
-        std::ofstream file(*options.saveFile, std::ios::binary | std::ios::trunc);
-        if (!file || !(file << description) || !file.flush()) Fail("cannot write " + *options.saveFile);
+        // A replayed machine is saved as it was given; this machine as it answers.
+        const std::string description = options.machineFile
+                                            ? tools::DescribeMachine(loaded)
+                                            : tools::DescribeMachine(platform::CurrentMachine(), snapshot);
+        std::string error;
+        if (!tools::WriteFileAtomically(*options.saveFile, description, error)) Fail(error);
         std::printf("machine written to %s\n", options.saveFile->c_str());
-        return 0;
+        return FinishOutput();
     }
 
     std::vector<ItemText> items = QueryItems(cpu, options.remeasure);
@@ -308,5 +267,5 @@ int main(int argc, char** argv) {
         PrintJson(snapshot, items);
     else
         PrintReport(items);
-    return 0;
+    return FinishOutput();
 }

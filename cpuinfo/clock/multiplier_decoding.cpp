@@ -264,7 +264,8 @@ void CCpuInfo::DecodeMultiplierAndBus() {
         MaxMultiplier = -1.0;
     } else {
         MeasuredBusClock = Per(CoreClock, Multiplier);
-        MeasuredFsbClock = BusDataRate * MeasuredBusClock;
+        // An unknown bus clock (-1.0) leaves the front-side bus unknown too.
+        MeasuredFsbClock = MeasuredBusClock < 0 ? -1.0 : BusDataRate * MeasuredBusClock;
         const uint32_t entry = (busCode >= 0 && busCode < 10) ? kBusClockTable[busCode] : 0;
         BusClock = entry * 0.00001;
         FsbClock = BusDataRate * BusClock;

@@ -104,9 +104,11 @@ void CCpuInfo::DetectRescaleNeed() {
 void CCpuInfo::ApplyMultiplierRescale() {
     if (RescaleByMultiplier && MaxMultiplier >= 1.0 && Multiplier < MaxMultiplier) {
         const double ratio = Multiplier / MaxMultiplier;
-        EffectiveClock = ratio * CoreClock;
-        EffectiveBusClock = ratio * MeasuredBusClock;
-        EffectiveFsbClock = ratio * MeasuredFsbClock;
+        // Unknown figures (negative) stay unknown rather than being scaled.
+        auto scaled = [ratio](double figure) { return figure < 0 ? figure : ratio * figure; };
+        EffectiveClock = scaled(CoreClock);
+        EffectiveBusClock = scaled(MeasuredBusClock);
+        EffectiveFsbClock = scaled(MeasuredFsbClock);
     } else {
         EffectiveClock = CoreClock;
         EffectiveBusClock = MeasuredBusClock;

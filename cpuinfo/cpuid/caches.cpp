@@ -45,7 +45,7 @@ const Descriptor kDescriptors[] = {
     {0x7C, Level::L2, 1024, 8, 64},       {0x7D, Level::L2, 2048, 8, 64},       {0x7E, Level::L2, 256, 8, 128},
     {0x7F, Level::L2, 512, 2, 64},        {0x81, Level::L2, 128, 8, 32},        {0x82, Level::L2, 256, 8, 32},
     {0x83, Level::L2, 512, 8, 32},        {0x84, Level::L2, 1024, 8, 32},       {0x85, Level::L2, 2048, 8, 32},
-    {0x86, Level::L2, 512, 8, 64},        {0x87, Level::L2, 1024, 8, 64},       {0x88, Level::L3, 2048, 4, 64},
+    {0x86, Level::L2, 512, 4, 64},        {0x87, Level::L2, 1024, 8, 64},       {0x88, Level::L3, 2048, 4, 64},
     {0x89, Level::L3, 4096, 4, 64},       {0x8A, Level::L3, 8192, 4, 64},       {0x8D, Level::L3, 3072, 12, 128},
 };
 static_assert(sizeof kDescriptors / sizeof kDescriptors[0] == 62, "62 cache descriptors");

@@ -5,12 +5,16 @@
 #include "tests/support/simulated.h"
 
 namespace testsupport {
-namespace {
 
-const char* const kVendors[] = {
+const char* const kVendors[kVendorCount] = {
     "GenuineIntel", "AuthenticAMD", "GenuineTMx86", "CyrixInstead", "CentaurHauls", "RiseRiseRise",
     "NexGenDriven", "UMC UMC UMC ", "Geode By NSC", "Compaq FX32!", "ConnectixCPU", "VirtualCPU  ",
 };
+const uint32_t kMsrIndices[kMsrIndexCount] = {
+    0x17u, 0x2Au, 0x2Cu, 0x198u, 0x10Au, 0x147u, 0xC0010015u, 0xC0010042u, 0xC0010011u, 0xC0000087u, 0x4C000014u,
+};
+
+namespace {
 
 platform::CpuidRegs Regs(ByteSource& source) {
     platform::CpuidRegs regs;
@@ -24,10 +28,14 @@ platform::CpuidRegs Regs(ByteSource& source) {
 }  // namespace
 
 void FillRandomMachine(ByteSource& source, platform::SimulatedMachine& machine) {
+    // Leaf 0 is given once (a leaf given twice keeps its first value): a known vendor chosen by the
+    // first byte, or raw bytes.
     uint8_t choice = source.Byte();
     platform::CpuidRegs leaf0 = Regs(source);
-    machine.SetLeaf(0, leaf0);
-    if (choice % 16 < 12) SetVendor(machine, kVendors[choice % 16], leaf0.eax % 16);
+    if (choice % 16 < kVendorCount)
+        SetVendor(machine, kVendors[choice % 16], leaf0.eax % 16);
+    else
+        machine.SetLeaf(0, leaf0);
 
     for (uint32_t leaf = 1; leaf <= 7; ++leaf) machine.SetLeaf(leaf, Regs(source));
     machine.SetLeaf(0xB, Regs(source));
@@ -42,9 +50,12 @@ void FillRandomMachine(ByteSource& source, platform::SimulatedMachine& machine) 
     machine.SetLeaf(0xC0000000, Regs(source));
     machine.SetLeaf(0xC0000001, Regs(source));
 
-    for (uint32_t index : {0x17u, 0x2Au, 0x2Cu, 0x198u, 0x10Au, 0x147u, 0xC0010015u, 0xC0010042u, 0xC0010011u,
-                           0xC0000087u, 0x4C000014u}) {
-        if (source.Byte() & 1) machine.SetMsr(index, (static_cast<uint64_t>(source.Word()) << 32) | source.Word());
+    for (uint32_t index : kMsrIndices) {
+        if (source.Byte() & 1) {
+            const uint64_t high = source.Word();  // read in this order: the encoder writes them so
+            const uint64_t low = source.Word();
+            machine.SetMsr(index, (high << 32) | low);
+        }
     }
     platform::HostFacts& facts = machine.Facts();
     facts.processors = 1 + source.Byte() % 8;

@@ -26,6 +26,12 @@ private:
     size_t position_ = 0;
 };
 
+// The vendor strings the first byte chooses from, and the registers a machine may deliver.
+constexpr unsigned kVendorCount = 12;
+extern const char* const kVendors[kVendorCount];
+constexpr size_t kMsrIndexCount = 11;
+extern const uint32_t kMsrIndices[kMsrIndexCount];
+
 // Fills leaves 0-7, 0xB, 0x80000000-0x80000008, 0x80860000-0x80860007 and 0xC0000000-0xC0000001 (and a
 // few registers) from the source. The vendor string is one of the known ones or raw bytes, and the
 // leaf maxima are nudged towards values that make the detection read the vendor leaves.
