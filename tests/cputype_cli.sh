@@ -61,12 +61,12 @@ fi
 
 # A message that cannot be written is reported with status 1 instead of waiting for Enter.
 err=$(mktemp)
-timeout 20 "$cputype" < /dev/null > /dev/full 2>"$err"
+timeout 20 "${emulator[@]}" "$cputype" < /dev/null > /dev/full 2>"$err"
 status=$?
 if [ $status -ne 1 ] || [ "$(wc -l <"$err")" -ne 1 ]; then
   echo "FAIL: output to /dev/full: status $status, stderr: $(cat "$err")"; fail=1
 fi
-timeout 20 "$cputype" < /dev/null >&- 2>"$err"
+timeout 20 "${emulator[@]}" "$cputype" < /dev/null >&- 2>"$err"
 status=$?
 [ $status -eq 1 ] || { echo "FAIL: closed standard output: status $status"; fail=1; }
 rm -f "$err"
