@@ -1,6 +1,7 @@
 // cputype: identifies the processor, prints its name in a fixed Traditional Chinese (code page 950)
-// message and waits for Enter. Command-line arguments are ignored. A message that cannot be written
-// ends the program with status 1 and a line on standard error.
+// message and waits for Enter. Command-line arguments are ignored. Only the C library's standard I/O
+// is used (no iostreams), so the program starts and ends quickly and stays small in memory. A message
+// that cannot be written ends the program with status 1 and a line on standard error.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>

@@ -3,6 +3,7 @@
 // live on the stack of the program that asks.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "cpuinfo/info_items.h"
@@ -16,6 +17,10 @@ public:
     // Clears the buffer, then writes the item's text. Returns 0 for a known item code, -1 otherwise.
     // The buffer must hold 65 characters; no item is longer.
     int32_t GetInfo(int32_t item, char* buffer);
+    // The same into a buffer of size bytes: the text is cut to size - 1 characters and terminated,
+    // and nothing is written at all when size is 0 (or buffer is null). At most 65 bytes are
+    // written whatever the size. An item's work (a new clock measurement) is done whatever the size.
+    int32_t GetInfo(int32_t item, char* buffer, size_t size);
 
     // The record, in its declared order (see record_fields.h). The fields are public so that
     // reports and tests can see them; detection writes them only through the members below.

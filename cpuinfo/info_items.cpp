@@ -1,13 +1,14 @@
 #include "cpuinfo/info_items.h"
 
 #include <cstddef>
+#include <cstdint>
 
 #include "cpuinfo/cpu_info.h"
 
 #define ITEM(code, action, field) {code, #code, InfoAction::action, offsetof(CCpuInfo, field), #field, 0}
 #define REMEASURE(code, method) {code, #code, InfoAction::Remeasure, offsetof(CCpuInfo, EffectiveClock), "EffectiveClock", method}
 
-const InfoItemRow kInfoItems[] = {
+constexpr InfoItemRow kInfoItems[] = {
     ITEM(INFO_CPU_NAME, Copy, CpuName),
     ITEM(INFO_BUS_DATA_RATE, Copy, BusDataRateName),
     ITEM(INFO_VENDOR_STRING, Copy, VendorString),
@@ -89,8 +90,41 @@ const InfoItemRow kInfoItems[] = {
 
 const size_t kInfoItemCount = sizeof kInfoItems / sizeof kInfoItems[0];
 
+namespace {
+
+// Every item code lies in [kFirstIndexedCode, kFirstIndexedCode + kIndexedCodes); the index maps a
+// code straight to its row (position + 1; 0 for a code the table lacks), built from the rows at
+// compile time, so a query costs one array read instead of a walk through the table.
+constexpr int32_t kFirstIndexedCode = 0x1000;
+constexpr size_t kIndexedCodes = 0x300;
+
+struct ItemIndex {
+    uint8_t rowPlusOne[kIndexedCodes];
+};
+
+constexpr bool RowsAscendAndFitTheIndex() {
+    for (size_t i = 0; i < sizeof kInfoItems / sizeof kInfoItems[0]; ++i) {
+        const int32_t code = kInfoItems[i].code;
+        if (code < kFirstIndexedCode || static_cast<size_t>(code - kFirstIndexedCode) >= kIndexedCodes) return false;
+        if (i > 0 && kInfoItems[i - 1].code >= code) return false;
+    }
+    return sizeof kInfoItems / sizeof kInfoItems[0] < 255;
+}
+static_assert(RowsAscendAndFitTheIndex(), "item codes ascend, are unique and fit the index");
+
+constexpr ItemIndex MakeItemIndex() {
+    ItemIndex index{};
+    for (size_t i = 0; i < sizeof kInfoItems / sizeof kInfoItems[0]; ++i)
+        index.rowPlusOne[kInfoItems[i].code - kFirstIndexedCode] = static_cast<uint8_t>(i + 1);
+    return index;
+}
+
+constexpr ItemIndex kItemIndex = MakeItemIndex();
+
+}  // namespace
+
 const InfoItemRow* FindInfoItem(int32_t code) {
-    for (size_t i = 0; i < kInfoItemCount; ++i)
-        if (kInfoItems[i].code == code) return &kInfoItems[i];
-    return nullptr;
+    if (code < kFirstIndexedCode || static_cast<size_t>(code - kFirstIndexedCode) >= kIndexedCodes) return nullptr;
+    const uint8_t rowPlusOne = kItemIndex.rowPlusOne[code - kFirstIndexedCode];
+    return rowPlusOne ? &kInfoItems[rowPlusOne - 1] : nullptr;
 }

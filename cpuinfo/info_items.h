@@ -102,7 +102,7 @@ struct InfoItemRow {
     uint32_t method;        // clock method of a re-measuring item
 };
 
-// The query table, in ascending code order.
+// The query table, in ascending code order (checked when it is compiled).
 extern const InfoItemRow kInfoItems[];
 extern const size_t kInfoItemCount;
 

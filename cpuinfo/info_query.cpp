@@ -19,30 +19,39 @@ T FieldAt(const CCpuInfo& record, size_t offset) {
 
 }  // namespace
 
-int32_t CCpuInfo::GetInfo(int32_t item, char* buffer) {
+int32_t CCpuInfo::GetInfo(int32_t item, char* buffer) { return GetInfo(item, buffer, kItemTextSize); }
+
+int32_t CCpuInfo::GetInfo(int32_t item, char* buffer, size_t size) {
+    // A buffer of no bytes receives nothing, but the item's work is still done: the text goes here.
+    char discarded[kItemTextSize];
+    if (!buffer || size == 0) {
+        buffer = discarded;
+        size = sizeof discarded;
+    }
+    const size_t textSize = size < kItemTextSize ? size : kItemTextSize;
     buffer[0] = '\0';
     const InfoItemRow* row = FindInfoItem(item);
     if (!row) return -1;
 
     switch (row->action) {
         case InfoAction::Copy:
-            CopyTextInto(buffer, kItemTextSize, reinterpret_cast<const char*>(this) + row->fieldOffset);
+            CopyTextInto(buffer, textSize, reinterpret_cast<const char*>(this) + row->fieldOffset);
             break;
         case InfoAction::Fixed2:
-            FormatTextInto(buffer, kItemTextSize, "%4.2f", FieldAt<double>(*this, row->fieldOffset));
+            FormatTextInto(buffer, textSize, "%4.2f", FieldAt<double>(*this, row->fieldOffset));
             break;
         case InfoAction::Fixed1:
-            FormatTextInto(buffer, kItemTextSize, "%4.1f", FieldAt<double>(*this, row->fieldOffset));
+            FormatTextInto(buffer, textSize, "%4.1f", FieldAt<double>(*this, row->fieldOffset));
             break;
         case InfoAction::Hex:
-            FormatTextInto(buffer, kItemTextSize, "%X", FieldAt<uint32_t>(*this, row->fieldOffset));
+            FormatTextInto(buffer, textSize, "%X", FieldAt<uint32_t>(*this, row->fieldOffset));
             break;
         case InfoAction::Hex2:
-            FormatTextInto(buffer, kItemTextSize, "%02X", FieldAt<uint32_t>(*this, row->fieldOffset));
+            FormatTextInto(buffer, textSize, "%02X", FieldAt<uint32_t>(*this, row->fieldOffset));
             break;
         case InfoAction::DecimalIfKnown: {
             int32_t value = FieldAt<int32_t>(*this, row->fieldOffset);
-            if (value > -1) FormatTextInto(buffer, kItemTextSize, "%d", value);
+            if (value > -1) FormatTextInto(buffer, textSize, "%d", value);
             break;
         }
         case InfoAction::Remeasure:
@@ -51,11 +60,11 @@ int32_t CCpuInfo::GetInfo(int32_t item, char* buffer) {
                 EffectiveClock = CoreClock;
             }
             if (HasMsr) UpdateMultiplierAndBus();
-            FormatTextInto(buffer, kItemTextSize, "%4.2f", EffectiveClock);
+            FormatTextInto(buffer, textSize, "%4.2f", EffectiveClock);
             break;
         case InfoAction::UpdateMultiplier:
             if (HasMsr) UpdateMultiplierAndBus();
-            FormatTextInto(buffer, kItemTextSize, "%4.2f", Multiplier);
+            FormatTextInto(buffer, textSize, "%4.2f", Multiplier);
             break;
     }
     return 0;

@@ -198,6 +198,7 @@ struct Loader {
                 !std::isdigit(static_cast<unsigned char>(value[0])))
                 return Fail("tsc-mhz must be a decimal number of MHz");
             facts.tscMhz = mhz;
+            facts.tscMhzGiven = true;
             return true;
         }
         std::string digits = value;

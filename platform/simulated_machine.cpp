@@ -16,8 +16,23 @@ size_t CopyBounded(const char* text, char* out, size_t size) {
 
 }  // namespace
 
+CpuidRegs* SimulatedMachine::FastLeaf(uint32_t leaf, uint32_t subleaf) {
+    if (subleaf != 0) return nullptr;
+    for (size_t range = 0; range < kFastRanges; ++range) {
+        const uint32_t offset = leaf - kFastRangeBases[range];
+        if (offset < kFastLeaves) return &fastLeaves_[range][offset];
+    }
+    return nullptr;
+}
+
 void SimulatedMachine::SetLeaf(uint32_t leaf, uint32_t subleaf, const CpuidRegs& regs) {
-    leaves_.emplace(std::make_pair(leaf, subleaf), regs);
+    if (!leaves_.emplace(std::make_pair(leaf, subleaf), regs).second) return;  // the first value stays
+    if (CpuidRegs* fast = FastLeaf(leaf, subleaf)) *fast = regs;
+}
+
+void SimulatedMachine::ReplaceLeaf(uint32_t leaf, uint32_t subleaf, const CpuidRegs& regs) {
+    leaves_[std::make_pair(leaf, subleaf)] = regs;
+    if (CpuidRegs* fast = FastLeaf(leaf, subleaf)) *fast = regs;
 }
 
 void SimulatedMachine::SetMsr(uint32_t index, uint64_t value) { msrs_.emplace(index, value); }
@@ -30,7 +45,13 @@ bool SimulatedMachine::HasMsr(uint32_t index) const { return msrs_.count(index) 
 
 void SimulatedMachine::BeginDetection() {
     t_ = kClockStart;
-    msrReads_.clear();
+    msrReadCount_ = 0;
+}
+
+std::map<uint32_t, int> SimulatedMachine::MsrReads() const {
+    std::map<uint32_t, int> reads;
+    for (size_t i = 0; i < msrReadCount_; ++i) reads[msrReads_[i].index] = msrReads_[i].count;
+    return reads;
 }
 
 void SimulatedMachine::ToggleIdFlag(uint32_t& before, uint32_t& after) {
@@ -39,6 +60,7 @@ void SimulatedMachine::ToggleIdFlag(uint32_t& before, uint32_t& after) {
 }
 
 CpuidRegs SimulatedMachine::Cpuid(uint32_t leaf, uint32_t subleaf) {
+    if (const CpuidRegs* fast = FastLeaf(leaf, subleaf)) return *fast;
     auto found = leaves_.find(std::make_pair(leaf, subleaf));
     return found == leaves_.end() ? CpuidRegs{} : found->second;
 }
@@ -51,7 +73,12 @@ uint64_t SimulatedMachine::ReadTsc() {
 }
 
 bool SimulatedMachine::ReadMsr(uint32_t index, uint32_t& low, uint32_t& high) {
-    ++msrReads_[index];
+    size_t seen = 0;
+    while (seen < msrReadCount_ && msrReads_[seen].index != index) ++seen;
+    if (seen < msrReadCount_)
+        ++msrReads_[seen].count;
+    else if (msrReadCount_ < kMaxObservedMsrs)
+        msrReads_[msrReadCount_++] = MsrReadCount{index, 1};
     auto found = msrs_.find(index);
     if (found == msrs_.end()) return false;
     low = static_cast<uint32_t>(found->second);

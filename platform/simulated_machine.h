@@ -23,6 +23,7 @@ struct HostFacts {
     bool wow64 = false;
     bool cpuid = true;                          // the identification flag can be toggled
     double tscMhz = 1000.0;                     // rate of the simulated time-stamp counter
+    bool tscMhzGiven = false;                   // a machine file set tscMhz: it records the real clock
     uint32_t tickStart = 0;                     // first value of the millisecond counters
     std::optional<std::string> dualWaitTime;    // the ini value CqDualWaitTime; none: no ini file
 };
@@ -44,7 +45,7 @@ public:
     void SetLeaf(uint32_t leaf, uint32_t subleaf, const CpuidRegs& regs);
     void SetLeaf(uint32_t leaf, const CpuidRegs& regs) { SetLeaf(leaf, 0, regs); }
     // Overwrites a leaf whether or not it was given before.
-    void ReplaceLeaf(uint32_t leaf, uint32_t subleaf, const CpuidRegs& regs) { leaves_[std::make_pair(leaf, subleaf)] = regs; }
+    void ReplaceLeaf(uint32_t leaf, uint32_t subleaf, const CpuidRegs& regs);
     void SetMsr(uint32_t index, uint64_t value);
     bool HasLeaf(uint32_t leaf, uint32_t subleaf) const;
     bool HasMsr(uint32_t index) const;
@@ -54,8 +55,9 @@ public:
     const std::map<std::pair<uint32_t, uint32_t>, CpuidRegs>& Leaves() const { return leaves_; }
     const std::map<uint32_t, uint64_t>& Msrs() const { return msrs_; }
 
-    // Observation for tests: the affinity calls made and the register reads asked for.
-    const std::map<uint32_t, int>& MsrReads() const { return msrReads_; }
+    // Observation for tests: the affinity calls made and the register reads asked for since the
+    // detection began (register index -> number of reads; the first kMaxObservedMsrs indices).
+    std::map<uint32_t, int> MsrReads() const;
     int AffinityCalls() const { return affinityCalls_; }
     uint32_t CurrentAffinity() const { return affinity_; }
     // The simulated time in microseconds.
@@ -80,15 +82,33 @@ public:
     size_t ReadIniString(const char* path, const char* section, const char* key, const char* defaultValue,
                          char* out, size_t size) override;
 
+    static constexpr size_t kMaxObservedMsrs = 64;
+
 private:
     static constexpr uint64_t kClockStart = 500;  // mid-millisecond, so millisecond edges stay aligned
     uint32_t Milliseconds() const;
 
+    // Sub-leaf 0 of the first kFastLeaves leaves of each range, the ones a detection asks for, are
+    // copied into fixed arrays so that a detection finds them without searching the map (and a
+    // leaf the machine lacks reads as zeros there too). Null when the leaf is not in those ranges.
+    static constexpr uint32_t kFastLeaves = 32;
+    static constexpr uint32_t kFastRangeBases[] = {0x00000000u, 0x80000000u, 0x80860000u, 0xC0000000u};
+    static constexpr size_t kFastRanges = sizeof kFastRangeBases / sizeof kFastRangeBases[0];
+    CpuidRegs* FastLeaf(uint32_t leaf, uint32_t subleaf);
+
+    struct MsrReadCount {
+        uint32_t index;
+        int count;
+    };
+
     std::map<std::pair<uint32_t, uint32_t>, CpuidRegs> leaves_;
+    CpuidRegs fastLeaves_[kFastRanges][kFastLeaves] = {};
     std::map<uint32_t, uint64_t> msrs_;
     HostFacts facts_;
     InjectedFaults faults_;
-    std::map<uint32_t, int> msrReads_;
+    // Fixed storage: reading a register allocates nothing.
+    MsrReadCount msrReads_[kMaxObservedMsrs] = {};
+    size_t msrReadCount_ = 0;
     int affinityCalls_ = 0;
     uint32_t affinity_ = 0;
     uint64_t t_ = kClockStart;

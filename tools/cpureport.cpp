@@ -1,5 +1,6 @@
 // cpureport: everything the library knows about a processor, as a labelled report or JSON; replay of
 // a machine described by a file; and recording of this machine as such a file.
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -10,11 +11,15 @@
 #include <vector>
 
 #include "cpuinfo/cpu_info.h"
+#include "cpuinfo/profile/classic_naming.h"
+#include "cpuinfo/profile/profile.h"
 #include "platform/machine.h"
 #include "platform/machine_file.h"
 #include "platform/simulated_machine.h"
 #include "tools/atomic_file.h"
+#include "tools/item_presentation.h"
 #include "tools/machine_description.h"
+#include "tools/profile_report.h"
 
 namespace {
 
@@ -25,16 +30,38 @@ struct Options {
     std::optional<std::string> saveFile;
     bool json = false;
     bool remeasure = true;
+    bool all = false;  // the text report shows empty rows and every group too
     uint32_t clockOption = 0;
 };
 
-const char kUsage[] =
-    "usage: cpureport [--machine FILE] [--json] [--save FILE] [--clock-option N] [--no-remeasure]\n"
-    "  --machine FILE     report the machine that FILE describes instead of this one\n"
-    "  --json             JSON instead of the labelled report\n"
-    "  --save FILE        write this machine's description (CPUID leaves, host facts, clock) to FILE\n"
-    "  --clock-option N   clock measurement method of the detection (default 0)\n"
-    "  --no-remeasure     skip the items that measure the clock again (they take seconds on a real machine)\n";
+#ifndef CPUTYPE_VERSION
+#define CPUTYPE_VERSION "unknown"
+#endif
+
+// Every option with its values.
+std::string Usage() {
+    return std::string(
+               "usage: cpureport [--machine FILE] [--json] [--all] [--no-remeasure] [--clock-option N]\n"
+               "       cpureport [--machine FILE] --save FILE\n"
+               "       cpureport --help | --version\n"
+               "Reports everything the cputype library knows about this processor, or about the machine that a\n"
+               "machine file or CPUID dump describes.\n"
+               "\n"
+               "  --machine FILE     report the machine that FILE describes (a machine file or a raw CPUID dump)\n"
+               "                     instead of this one\n"
+               "  --json             JSON instead of the labelled report: \"items\" (item code -> text),\n"
+               "                     \"fields\" (the record), \"labels\" (item code -> label), \"unknown\" (codes)\n"
+               "  --all              the labelled report shows empty rows and the groups of other vendors too\n"
+               "  --no-remeasure     skip the items that measure the clock again (a few seconds on a real machine)\n"
+               "  --save FILE        write the machine's description (CPUID leaves, host facts, clock) to FILE\n"
+               "                     instead of a report; with --machine, the replayed machine as it was given\n"
+               "  --clock-option N   how the detection measures the core clock (default 0):\n") +
+           tools::ClockOptionHelp("                       ") +
+           "  --help             this text\n"
+           "  --version          the version\n"
+           "\n"
+           "Exit status: 0 done, 1 standard output could not be written, 2 bad option or unreadable machine file.\n";
+}
 
 [[noreturn]] void Fail(const std::string& message) {
     std::fprintf(stderr, "cpureport: %s\n", message.c_str());
@@ -73,8 +100,13 @@ Options ParseOptions(int argc, char** argv) {
             if (text.empty() || *end != '\0' || text[0] == '-' || n > 0xFFFFFFFFul)
                 Fail("--clock-option needs a number from 0 to 4294967295, not '" + text + "'");
             options.clockOption = static_cast<uint32_t>(n);
+        } else if (arg == "--all") {
+            options.all = true;
         } else if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage().c_str(), stdout);
+            std::exit(FinishOutput());
+        } else if (arg == "--version") {
+            std::fputs("cpureport (cputype) " CPUTYPE_VERSION "\n", stdout);
             std::exit(FinishOutput());
         } else {
             Fail("unknown option '" + arg + "' (see --help)");
@@ -83,66 +115,30 @@ Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
+constexpr int32_t kAnyVendor = 0;
+constexpr int32_t kTransmeta = 3;
+
 struct Group {
     const char* title;
     int32_t first;
     int32_t last;
+    int32_t vendor;  // kAnyVendor, or the only vendor whose processors have these items
 };
 
 const Group kGroups[] = {
-    {"Identification", 0x1001, 0x1013},      {"Clocks and multipliers", 0x1020, 0x102F},
-    {"Signature", 0x1031, 0x1047},           {"Extended signature", 0x10A0, 0x10B4},
-    {"Caches", 0x1080, 0x1087},              {"Revision", 0x10C0, 0x10C2},
-    {"Transmeta", 0x1060, 0x1067},           {"Spare texts", 0x1214, 0x1226},
-};
-
-struct Label {
-    int32_t code;
-    const char* text;
-};
-
-const Label kLabels[] = {
-    {INFO_CPU_NAME, "Name with code name"}, {INFO_BUS_DATA_RATE, "Bus data rate"},
-    {INFO_VENDOR_STRING, "Vendor string"}, {INFO_VENDOR_NAME, "Vendor"}, {INFO_BRAND_STRING, "Brand string"},
-    {INFO_SOCKET, "Socket / package"}, {INFO_PROCESSOR_TYPE, "Processor type"}, {INFO_SIGNATURE, "Signature"},
-    {INFO_L2_SPEED, "L2 speed"}, {INFO_MODEL_NAME, "Model"}, {INFO_CODE_NAME, "Code name"},
-    {INFO_PROCESSOR_NAME, "Processor name"}, {INFO_PROCESS_TECH, "Process (um)"},
-    {INFO_SERIAL_NUMBER, "Serial number"}, {INFO_ARCHITECTURE, "Architecture"},
-    {INFO_CLOCK_METHOD, "Clock timer"}, {INFO_MODEL_NUMBER, "Model number"}, {INFO_REVISION, "Core revision"},
-    {INFO_SPARE_1, "Spare text 1"}, {INFO_CLOCK, "Core clock (MHz)"}, {INFO_BUS_CLOCK, "Bus clock (MHz)"},
-    {INFO_FSB_CLOCK, "Front-side bus (MHz)"}, {INFO_MULTIPLIER, "Multiplier"},
-    {INFO_RATED_CLOCK, "Rated clock (MHz)"}, {INFO_RATED_BUS_CLOCK, "Rated bus clock (MHz)"},
-    {INFO_RATED_FSB_CLOCK, "Rated front-side bus (MHz)"}, {INFO_L2_SPEED_RATIO, "L2 speed ratio"},
-    {INFO_OVERCLOCK_PERCENT, "Overclock (%)"}, {INFO_MAX_MULTIPLIER, "Maximum multiplier"},
-    {INFO_MEASURE_CLOCK, "Clock, measured again (MMT, 500 ms)"},
-    {INFO_UPDATE_MULTIPLIER, "Multiplier, read again"},
-    {INFO_MEASURE_CLOCK_WT, "Clock, measured again (tick count)"},
-    {INFO_MEASURE_CLOCK_MMT, "Clock, measured again (multimedia timer)"},
-    {INFO_MEASURE_CLOCK_QPC, "Clock, measured again (performance counter)"},
-    {INFO_MEASURE_CLOCK_QPC_QUICK, "Clock, measured again (performance counter, no warm-up)"},
-    {INFO_FAMILY, "Family"}, {INFO_MODEL, "Model"}, {INFO_STEPPING, "Stepping"},
-    {INFO_EXT_FAMILY, "Extended family"}, {INFO_EXT_MODEL, "Extended model"}, {INFO_BRAND_ID, "Brand identifier"},
-    {INFO_APIC_ID, "Initial APIC id"}, {INFO_TRANSMETA_INFO, "Information"},
-    {INFO_TRANSMETA_CURRENT_CLOCK, "Current clock (MHz)"}, {INFO_TRANSMETA_NOMINAL_CLOCK, "Nominal clock (MHz)"},
-    {INFO_TRANSMETA_VOLTAGE, "Current voltage"}, {INFO_TRANSMETA_LEVEL, "Performance level"},
-    {INFO_TRANSMETA_GATE_DELAY, "Gate delay"}, {INFO_TRANSMETA_HW_REVISION, "Hardware revision"},
-    {INFO_TRANSMETA_SW_REVISION, "Software revision"}, {INFO_L1_CODE_ASSOC, "L1 code ways"},
-    {INFO_L1_CODE_LINE, "L1 code line (bytes)"}, {INFO_L1_DATA_ASSOC, "L1 data ways"},
-    {INFO_L1_DATA_LINE, "L1 data line (bytes)"}, {INFO_L2_ASSOC, "L2 ways"}, {INFO_L2_LINE, "L2 line (bytes)"},
-    {INFO_L3_ASSOC, "L3 ways"}, {INFO_L3_LINE, "L3 line (bytes)"},
-    {INFO_EXT_LEAF_BASE_FAMILY, "Extended-leaf base family"}, {INFO_EXT_LEAF_BASE_MODEL, "Extended-leaf base model"},
-    {INFO_EXT_LEAF_STEPPING, "Extended-leaf stepping"}, {INFO_FULL_FAMILY, "Full family"},
-    {INFO_FULL_MODEL, "Full model"}, {INFO_EXT_LEAF_FAMILY, "Extended-leaf family"},
-    {INFO_EXT_LEAF_MODEL, "Extended-leaf model"}, {INFO_DIE_SIZE, "Die size (mm2)"},
-    {INFO_TRANSISTOR_COUNT, "Transistors (millions)"}, {INFO_AUX_FIGURE, "Auxiliary figure"},
-    {INFO_SPARE_2, "Spare text 2"}, {INFO_SPARE_3, "Spare text 3"}, {INFO_SPARE_4, "Spare text 4"},
-    {INFO_SPARE_5, "Spare text 5"}, {INFO_SPARE_6, "Spare text 6"}, {INFO_SPARE_7, "Spare text 7"},
+    {"Identification", 0x1001, 0x1013, kAnyVendor},
+    {"Clocks and multipliers", 0x1020, 0x102F, kAnyVendor},
+    {"Signature", 0x1031, 0x1047, kAnyVendor},
+    {"Extended signature", 0x10A0, 0x10B4, kAnyVendor},
+    {"Caches", 0x1080, 0x1087, kAnyVendor},
+    {"Revision", 0x10C0, 0x10C2, kAnyVendor},
+    {"Transmeta", 0x1060, 0x1067, kTransmeta},
+    {"Spare texts", 0x1214, 0x1226, kAnyVendor},
 };
 
 const char* LabelOf(const InfoItemRow& row) {
-    for (const Label& label : kLabels)
-        if (label.code == row.code) return label.text;
-    return row.name;
+    const char* label = tools::ItemLabel(row.code);
+    return label ? label : row.name;
 }
 
 bool IsRemeasuring(const InfoItemRow& row) {
@@ -198,40 +194,98 @@ std::string FieldsJson(const CCpuInfo& r) {
 struct ItemText {
     const InfoItemRow* row;
     std::string text;
+    tools::ItemView view;  // judged on the record right after the item was queried
 };
 
-std::vector<ItemText> QueryItems(CCpuInfo& cpu, bool remeasure) {
+std::vector<ItemText> QueryItems(CCpuInfo& cpu, bool remeasure, const tools::ReportContext& context) {
     std::vector<ItemText> items;
     for (size_t i = 0; i < kInfoItemCount; ++i) {
         const InfoItemRow& row = kInfoItems[i];
         if (!remeasure && IsRemeasuring(row)) continue;
         char buffer[256];
         cpu.GetInfo(row.code, buffer);
-        items.push_back({&row, buffer});
+        items.push_back({&row, buffer, tools::PresentItem(row, buffer, cpu, context)});
     }
     return items;
 }
 
-void PrintJson(const CCpuInfo& snapshot, const std::vector<ItemText>& items) {
+std::string ItemKey(const InfoItemRow& row) {
+    char key[16];
+    std::snprintf(key, sizeof key, "0x%04X", static_cast<unsigned>(row.code));
+    return key;
+}
+
+// "labels": item code -> label, in this platform's words.
+std::string LabelsJson(const std::vector<ItemText>& items) {
+    std::string out = "{";
+    for (size_t i = 0; i < items.size(); ++i) {
+        out += i ? ",\n    \"" : "\n    \"";
+        out += ItemKey(*items[i].row) + "\": " + JsonString(LabelOf(*items[i].row));
+    }
+    return out + "\n  }";
+}
+
+// "unknown": the codes of the items whose figure was not determined, in table order.
+std::string UnknownJson(const std::vector<ItemText>& items) {
+    std::string out = "[";
+    bool first = true;
+    for (const ItemText& item : items) {
+        if (!item.view.unknown) continue;
+        out += first ? "\"" : ", \"";
+        first = false;
+        out += ItemKey(*item.row) + "\"";
+    }
+    return out + "]";
+}
+
+void PrintJson(const profile::ProcessorProfile& processor, const CCpuInfo& snapshot,
+               const std::vector<ItemText>& items) {
     std::string out = "{\n  \"items\": {";
     for (size_t i = 0; i < items.size(); ++i) {
-        char key[16];
-        std::snprintf(key, sizeof key, "0x%04X", static_cast<unsigned>(items[i].row->code));
         out += i ? ",\n    \"" : "\n    \"";
-        out += key;
+        out += ItemKey(*items[i].row);
         out += "\": " + JsonString(items[i].text.c_str());
     }
-    out += "\n  },\n  \"fields\": " + FieldsJson(snapshot) + "\n}\n";
+    out += "\n  },\n  \"fields\": " + FieldsJson(snapshot);
+    out += ",\n  \"processor\": " + ProfileJson(processor, 2);
+    out += ",\n  \"labels\": " + LabelsJson(items);
+    out += ",\n  \"unknown\": " + UnknownJson(items);
+    out += "\n}\n";
     std::fputs(out.c_str(), stdout);
 }
 
-void PrintReport(const std::vector<ItemText>& items) {
+bool InGroup(const ItemText& item, const Group& group) {
+    return item.row->code >= group.first && item.row->code <= group.last;
+}
+
+// The rows a person sees: empty ones only with --all, and a vendor's own group only for its processors.
+std::vector<const ItemText*> ShownRows(const std::vector<ItemText>& items, const Group& group, int32_t vendor,
+                                       bool all) {
+    std::vector<const ItemText*> rows;
+    if (!all && group.vendor != kAnyVendor && group.vendor != vendor) return rows;
+    for (const ItemText& item : items)
+        if (InGroup(item, group) && (all || !item.view.empty)) rows.push_back(&item);
+    return rows;
+}
+
+void PrintReport(const profile::ProcessorProfile& processor, const std::vector<ItemText>& items, int32_t vendor,
+                 bool all) {
+    // One label column for the whole report, as wide as its longest label.
+    size_t width = kProfileLabelWidth;
+    for (const Group& group : kGroups)
+        for (const ItemText* item : ShownRows(items, group, vendor, all))
+            width = std::max(width, std::strlen(LabelOf(*item->row)));
+    std::fputs(ProfileText(processor, static_cast<int>(width) + 1).c_str(), stdout);
+    bool firstGroup = true;
     for (const Group& group : kGroups) {
-        std::printf("%s\n", group.title);
-        for (const ItemText& item : items)
-            if (item.row->code >= group.first && item.row->code <= group.last)
-                std::printf("  %-44s %s\n", LabelOf(*item.row), item.text.c_str());
-        std::printf("\n");
+        const std::vector<const ItemText*> rows = ShownRows(items, group, vendor, all);
+        if (rows.empty()) continue;
+        std::printf("%s%s\n", firstGroup ? "" : "\n", group.title);
+        firstGroup = false;
+        for (const ItemText* item : rows) {
+            const std::string& shown = item->view.shown.empty() ? std::string("(empty)") : item->view.shown;
+            std::printf("  %-*s  %s\n", static_cast<int>(width), LabelOf(*item->row), shown.c_str());
+        }
     }
 }
 
@@ -250,6 +304,8 @@ int main(int argc, char** argv) {
 
     CCpuInfo cpu(0x100, options.clockOption);
     const CCpuInfo snapshot = cpu;  // the record as construction left it
+    profile::ProcessorProfile processor;
+    profile::BuildProcessorProfile(profile::ClassicNamingOf(snapshot), processor);
 
     if (options.saveFile) {
         // A replayed machine is saved as it was given; this machine as it answers.
@@ -262,10 +318,12 @@ int main(int argc, char** argv) {
         return FinishOutput();
     }
 
-    std::vector<ItemText> items = QueryItems(cpu, options.remeasure);
+    tools::ReportContext context;
+    context.clockRecorded = !options.machineFile || loaded.Facts().tscMhzGiven;
+    std::vector<ItemText> items = QueryItems(cpu, options.remeasure, context);
     if (options.json)
-        PrintJson(snapshot, items);
+        PrintJson(processor, snapshot, items);
     else
-        PrintReport(items);
+        PrintReport(processor, items, snapshot.VendorId, options.all);
     return FinishOutput();
 }

@@ -1,5 +1,6 @@
 #include "tools/machine_description.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -36,6 +37,18 @@ std::string ShortestDecimal(double value) {
     return text;
 }
 
+// How many sub-leaves of a leaf to record, beyond those listed until an end marker: the ones the
+// processor profile reads (leaf 7 names its highest sub-leaf).
+uint32_t RecordedSubleaves(platform::Machine& machine, uint32_t leaf) {
+    switch (leaf) {
+        case 7: return std::min(machine.Cpuid(7, 0).eax, 7u) + 1;
+        case 0xD:
+        case 0xF: return 2;
+        case 0x10: return 4;
+        default: return 1;
+    }
+}
+
 }  // namespace
 
 std::string DescribeMachine(platform::Machine& machine, const CCpuInfo& cpu) {
@@ -50,9 +63,11 @@ std::string DescribeMachine(platform::Machine& machine, const CCpuInfo& cpu) {
         if (leaf == 4) {
             for (uint32_t sub = 0; sub < 16; ++sub)
                 if ((leafLine(4, sub, true).eax & 0x1F) == 0) break;
-        } else if (leaf == 0xB) {
+        } else if (leaf == 0xB || leaf == 0x1F) {
             for (uint32_t sub = 0; sub < 8; ++sub)
-                if (((leafLine(0xB, sub, true).ecx >> 8) & 0xFF) == 0) break;
+                if (((leafLine(leaf, sub, true).ecx >> 8) & 0xFF) == 0) break;
+        } else if (uint32_t subleaves = RecordedSubleaves(machine, leaf); subleaves > 1) {
+            for (uint32_t sub = 0; sub < subleaves; ++sub) leafLine(leaf, sub, true);
         } else {
             leafLine(leaf, 0, false);
         }
@@ -62,8 +77,21 @@ std::string DescribeMachine(platform::Machine& machine, const CCpuInfo& cpu) {
         const uint32_t max = machine.Cpuid(base, 0).eax;
         if (base == 0x80000000u || (max >= base && max <= base + 0xFF)) {
             uint32_t last = (max >= base && max <= base + 0xFF) ? max : base;
-            for (uint32_t leaf = base; leaf <= last; ++leaf) leafLine(leaf, 0, false);
+            for (uint32_t leaf = base; leaf <= last; ++leaf) {
+                if (leaf == 0x8000001Du) {
+                    for (uint32_t sub = 0; sub < 16; ++sub)
+                        if ((leafLine(leaf, sub, true).eax & 0x1F) == 0) break;
+                } else {
+                    leafLine(leaf, 0, false);
+                }
+            }
         }
+    }
+    // The hypervisor's leaves, when leaf 1 says one is present.
+    if (maxBasic >= 1 && (machine.Cpuid(1, 0).ecx >> 31) != 0) {
+        const uint32_t max = machine.Cpuid(0x40000000u, 0).eax;
+        const uint32_t last = (max >= 0x40000000u && max <= 0x400000FFu) ? max : 0x40000001u;
+        for (uint32_t leaf = 0x40000000u; leaf <= last; ++leaf) leafLine(leaf, 0, false);
     }
     platform::SystemInfo system = machine.GetSystemInfo();
     uint32_t before = 0;
@@ -109,7 +137,9 @@ std::string DescribeMachine(const platform::SimulatedMachine& machine) {
     AppendSet(out, "nt", facts.nt ? 1 : 0);
     AppendSet(out, "wow64", facts.wow64 ? 1 : 0);
     AppendSet(out, "cpuid", facts.cpuid ? 1 : 0);
-    out += "SET tsc-mhz = " + ShortestDecimal(facts.tscMhz) + "\n";
+    // A clock only when one was given: a dump without it stays a dump without a recorded clock.
+    if (facts.tscMhzGiven || facts.tscMhz != platform::HostFacts().tscMhz)
+        out += "SET tsc-mhz = " + ShortestDecimal(facts.tscMhz) + "\n";
     AppendSet(out, "tick-start", facts.tickStart);
     if (facts.dualWaitTime) out += "SET CqDualWaitTime = " + *facts.dualWaitTime + "\n";
     return out;

@@ -25,7 +25,7 @@ struct Descriptor {
     int32_t line;
 };
 
-const Descriptor kDescriptors[] = {
+constexpr Descriptor kDescriptors[] = {
     {0x06, Level::L1Code, 8, 4, 32},      {0x08, Level::L1Code, 16, 4, 32},     {0x0A, Level::L1Data, 8, 2, 32},
     {0x0C, Level::L1Data, 16, 4, 32},     {0x10, Level::L1Data, 16, 4, 32},     {0x15, Level::L1Code, 16, 4, 32},
     {0x1A, Level::L2, 96, 6, 64},         {0x22, Level::L3, 512, 4, 64},        {0x23, Level::L3, 1024, 8, 64},
@@ -58,54 +58,76 @@ struct AssocName {
 // "Direct Mapped" does not fit the 8-byte text field; "Direct" does. Unlisted codes are "None".
 const AssocName kL2AssocNames[] = {{1, "Direct"}, {2, "2"}, {4, "4"}, {6, "8"}, {8, "16"}, {15, "Full"}};
 
+// Descriptor bytes index straight into the table: kDescriptorIndex[byte] is the row's position + 1,
+// 0 for a byte the table does not list. Built from the rows at compile time.
+struct DescriptorIndex {
+    uint8_t rowPlusOne[256];
+};
+
+constexpr DescriptorIndex MakeDescriptorIndex() {
+    DescriptorIndex index{};
+    for (size_t row = 0; row < sizeof kDescriptors / sizeof kDescriptors[0]; ++row)
+        if (index.rowPlusOne[kDescriptors[row].key] == 0) index.rowPlusOne[kDescriptors[row].key] = static_cast<uint8_t>(row + 1);
+    return index;
+}
+
+constexpr DescriptorIndex kDescriptorIndex = MakeDescriptorIndex();
+
+const Descriptor* FindDescriptor(uint8_t byte) {
+    const uint8_t rowPlusOne = kDescriptorIndex.rowPlusOne[byte];
+    return rowPlusOne ? &kDescriptors[rowPlusOne - 1] : nullptr;
+}
+
 void SetLevel(int32_t& size, int32_t& assoc, int32_t& line, const Descriptor& d) {
     size = d.size;
     assoc = d.assoc;
     line = d.line;
 }
 
+// The eight associativity and line texts, from the decoded values.
 void WriteNumberTexts(CCpuInfo& r) {
-    FormatText(r.L1CodeAssocText, "%d", r.L1CodeAssoc);
-    FormatText(r.L1CodeLineText, "%d", r.L1CodeLine);
-    FormatText(r.L1DataAssocText, "%d", r.L1DataAssoc);
-    FormatText(r.L1DataLineText, "%d", r.L1DataLine);
-    FormatText(r.L2AssocText, "%d", r.L2Assoc);
-    FormatText(r.L2LineText, "%d", r.L2Line);
-    FormatText(r.L3AssocText, "%d", r.L3Assoc);
-    FormatText(r.L3LineText, "%d", r.L3Line);
+    DecimalText(r.L1CodeAssocText, r.L1CodeAssoc);
+    DecimalText(r.L1CodeLineText, r.L1CodeLine);
+    DecimalText(r.L1DataAssocText, r.L1DataAssoc);
+    DecimalText(r.L1DataLineText, r.L1DataLine);
+    DecimalText(r.L2AssocText, r.L2Assoc);
+    DecimalText(r.L2LineText, r.L2Line);
+    DecimalText(r.L3AssocText, r.L3Assoc);
+    DecimalText(r.L3LineText, r.L3Line);
 }
 
-// One descriptor byte; unknown bytes store nothing. Every byte rewrites all eight texts.
+// One descriptor byte; unknown bytes store nothing.
 void DecodeCacheDescriptor(CCpuInfo& r, uint8_t byte) {
-    if (const Descriptor* d = FindByKey(kDescriptors, byte)) {
-        switch (d->level) {
-            case Level::L1Code: SetLevel(r.L1CodeSize, r.L1CodeAssoc, r.L1CodeLine, *d); break;
-            case Level::L1Data: SetLevel(r.L1DataSize, r.L1DataAssoc, r.L1DataLine, *d); break;
-            case Level::L2: SetLevel(r.L2Size, r.L2Assoc, r.L2Line, *d); break;
-            case Level::L3: SetLevel(r.L3Size, r.L3Assoc, r.L3Line, *d); break;
-            case Level::Trace:
-                r.TraceCacheSize = d->size;
-                r.L1CodeAssoc = d->assoc;
-                break;
-            case Level::AbsentL2OrL3: (r.Family == 6 ? r.L2Size : r.L3Size) = 0; break;
-            case Level::L3OrL2ByFamily:
-                if (r.Family == 15)
-                    SetLevel(r.L3Size, r.L3Assoc, r.L3Line, *d);
-                else
-                    SetLevel(r.L2Size, r.L2Assoc, r.L2Line, *d);
-                break;
-        }
+    const Descriptor* d = FindDescriptor(byte);
+    if (!d) return;
+    switch (d->level) {
+        case Level::L1Code: SetLevel(r.L1CodeSize, r.L1CodeAssoc, r.L1CodeLine, *d); break;
+        case Level::L1Data: SetLevel(r.L1DataSize, r.L1DataAssoc, r.L1DataLine, *d); break;
+        case Level::L2: SetLevel(r.L2Size, r.L2Assoc, r.L2Line, *d); break;
+        case Level::L3: SetLevel(r.L3Size, r.L3Assoc, r.L3Line, *d); break;
+        case Level::Trace:
+            r.TraceCacheSize = d->size;
+            r.L1CodeAssoc = d->assoc;
+            break;
+        case Level::AbsentL2OrL3: (r.Family == 6 ? r.L2Size : r.L3Size) = 0; break;
+        case Level::L3OrL2ByFamily:
+            if (r.Family == 15)
+                SetLevel(r.L3Size, r.L3Assoc, r.L3Line, *d);
+            else
+                SetLevel(r.L2Size, r.L2Assoc, r.L2Line, *d);
+            break;
     }
-    WriteNumberTexts(r);
 }
 
 // Leaf 2: all sixteen bytes, EAX to EDX, each register from its most significant byte down. The
-// iteration count in the low byte of EAX is decoded like any other byte.
+// iteration count in the low byte of EAX is decoded like any other byte. Later bytes overwrite
+// earlier ones; the texts show the values the last byte left, so they are written once at the end.
 void ReadDescriptorCaches(CCpuInfo& r) {
     uint32_t regs[4] = {0, 0, 0, 0};
     Cpuid(2, &regs[0], &regs[1], &regs[2], &regs[3]);
     for (uint32_t reg : regs)
         for (int shift = 24; shift >= 0; shift -= 8) DecodeCacheDescriptor(r, static_cast<uint8_t>(reg >> shift));
+    WriteNumberTexts(r);
 }
 
 void ReadExtendedCaches(CCpuInfo& r) {
@@ -117,16 +139,16 @@ void ReadExtendedCaches(CCpuInfo& r) {
     r.L1DataSize = static_cast<int32_t>(ecx >> 24);
     r.L1DataAssoc = static_cast<int32_t>((ecx >> 16) & 0xFF);
     r.L1DataLine = static_cast<int32_t>(ecx & 0xFF);
-    FormatText(r.L1CodeLineText, "%d", r.L1CodeLine);
-    FormatText(r.L1DataLineText, "%d", r.L1DataLine);
+    DecimalText(r.L1CodeLineText, r.L1CodeLine);
+    DecimalText(r.L1DataLineText, r.L1DataLine);
     if (r.L1CodeAssoc == 255)
         CopyText(r.L1CodeAssocText, "Full");
     else
-        FormatText(r.L1CodeAssocText, "%d", r.L1CodeAssoc);
+        DecimalText(r.L1CodeAssocText, r.L1CodeAssoc);
     if (r.L1DataAssoc == 255)
         CopyText(r.L1DataAssocText, "Full");
     else
-        FormatText(r.L1DataAssocText, "%d", r.L1DataAssoc);
+        DecimalText(r.L1DataAssocText, r.L1DataAssoc);
 
     // Two early processors report a wrong L2 size: theirs is fixed, and nothing more is read.
     if (r.VendorId == 2 && r.Family == 6 && r.Model == 3 && r.Stepping == 0) {
@@ -144,7 +166,7 @@ void ReadExtendedCaches(CCpuInfo& r) {
     if (r.VendorId == 5 && r.Family == 6 && r.Model >= 7) r.L2Size = 64;
     r.L2Assoc = static_cast<int32_t>((ecx >> 12) & 0xF);
     r.L2Line = static_cast<int32_t>(ecx & 0xFF);
-    FormatText(r.L2LineText, "%d", r.L2Line);
+    DecimalText(r.L2LineText, r.L2Line);
     const AssocName* name = FindByKey(kL2AssocNames, static_cast<uint32_t>(r.L2Assoc));
     CopyText(r.L2AssocText, name ? name->name : "None");
     r.L3Size = static_cast<int32_t>((edx >> 16) * 128);

@@ -1,0 +1,268 @@
+// The instruction-set and platform features the profile reports: one row per CPUID bit, named as Linux
+// names it in /proc/cpuinfo. Only bits Linux shows as read from that leaf and register are listed; flags
+// the kernel synthesizes, keeps hidden or drops in favour of another bit (virt_ssbd) are left out, so
+// every name here means "this CPUID bit is set". Rows are in Linux's word order, the report's order.
+// Sources: Linux arch/x86/include/asm/cpufeatures.h and arch/x86/kernel/cpu/scattered.c.
+//
+//   F(leaf, sub-leaf, register, bit, name)
+#pragma once
+
+#define PROFILE_FEATURES(F)                     \
+    /* Leaf 1 EDX. */                           \
+    F(0x00000001, 0, Edx, 0, "fpu")             \
+    F(0x00000001, 0, Edx, 1, "vme")             \
+    F(0x00000001, 0, Edx, 2, "de")              \
+    F(0x00000001, 0, Edx, 3, "pse")             \
+    F(0x00000001, 0, Edx, 4, "tsc")             \
+    F(0x00000001, 0, Edx, 5, "msr")             \
+    F(0x00000001, 0, Edx, 6, "pae")             \
+    F(0x00000001, 0, Edx, 7, "mce")             \
+    F(0x00000001, 0, Edx, 8, "cx8")             \
+    F(0x00000001, 0, Edx, 9, "apic")            \
+    F(0x00000001, 0, Edx, 11, "sep")            \
+    F(0x00000001, 0, Edx, 12, "mtrr")           \
+    F(0x00000001, 0, Edx, 13, "pge")            \
+    F(0x00000001, 0, Edx, 14, "mca")            \
+    F(0x00000001, 0, Edx, 15, "cmov")           \
+    F(0x00000001, 0, Edx, 16, "pat")            \
+    F(0x00000001, 0, Edx, 17, "pse36")          \
+    F(0x00000001, 0, Edx, 18, "pn")             \
+    F(0x00000001, 0, Edx, 19, "clflush")        \
+    F(0x00000001, 0, Edx, 21, "dts")            \
+    F(0x00000001, 0, Edx, 22, "acpi")           \
+    F(0x00000001, 0, Edx, 23, "mmx")            \
+    F(0x00000001, 0, Edx, 24, "fxsr")           \
+    F(0x00000001, 0, Edx, 25, "sse")            \
+    F(0x00000001, 0, Edx, 26, "sse2")           \
+    F(0x00000001, 0, Edx, 27, "ss")             \
+    F(0x00000001, 0, Edx, 28, "ht")             \
+    F(0x00000001, 0, Edx, 29, "tm")             \
+    F(0x00000001, 0, Edx, 30, "ia64")           \
+    F(0x00000001, 0, Edx, 31, "pbe")            \
+    /* Leaf 0x80000001 EDX: the bits not already in leaf 1. */ \
+    F(0x80000001, 0, Edx, 11, "syscall")        \
+    F(0x80000001, 0, Edx, 19, "mp")             \
+    F(0x80000001, 0, Edx, 20, "nx")             \
+    F(0x80000001, 0, Edx, 22, "mmxext")         \
+    F(0x80000001, 0, Edx, 25, "fxsr_opt")       \
+    F(0x80000001, 0, Edx, 26, "pdpe1gb")        \
+    F(0x80000001, 0, Edx, 27, "rdtscp")         \
+    F(0x80000001, 0, Edx, 29, "lm")             \
+    F(0x80000001, 0, Edx, 30, "3dnowext")       \
+    F(0x80000001, 0, Edx, 31, "3dnow")          \
+    /* Transmeta leaf 0x80860001 EDX. */        \
+    F(0x80860001, 0, Edx, 0, "recovery")        \
+    F(0x80860001, 0, Edx, 1, "longrun")         \
+    F(0x80860001, 0, Edx, 3, "lrti")            \
+    /* Leaf 1 ECX. */                           \
+    F(0x00000001, 0, Ecx, 0, "pni")             \
+    F(0x00000001, 0, Ecx, 1, "pclmulqdq")       \
+    F(0x00000001, 0, Ecx, 2, "dtes64")          \
+    F(0x00000001, 0, Ecx, 3, "monitor")         \
+    F(0x00000001, 0, Ecx, 4, "ds_cpl")          \
+    F(0x00000001, 0, Ecx, 5, "vmx")             \
+    F(0x00000001, 0, Ecx, 6, "smx")             \
+    F(0x00000001, 0, Ecx, 7, "est")             \
+    F(0x00000001, 0, Ecx, 8, "tm2")             \
+    F(0x00000001, 0, Ecx, 9, "ssse3")           \
+    F(0x00000001, 0, Ecx, 10, "cid")            \
+    F(0x00000001, 0, Ecx, 11, "sdbg")           \
+    F(0x00000001, 0, Ecx, 12, "fma")            \
+    F(0x00000001, 0, Ecx, 13, "cx16")           \
+    F(0x00000001, 0, Ecx, 14, "xtpr")           \
+    F(0x00000001, 0, Ecx, 15, "pdcm")           \
+    F(0x00000001, 0, Ecx, 17, "pcid")           \
+    F(0x00000001, 0, Ecx, 18, "dca")            \
+    F(0x00000001, 0, Ecx, 19, "sse4_1")         \
+    F(0x00000001, 0, Ecx, 20, "sse4_2")         \
+    F(0x00000001, 0, Ecx, 21, "x2apic")         \
+    F(0x00000001, 0, Ecx, 22, "movbe")          \
+    F(0x00000001, 0, Ecx, 23, "popcnt")         \
+    F(0x00000001, 0, Ecx, 24, "tsc_deadline_timer") \
+    F(0x00000001, 0, Ecx, 25, "aes")            \
+    F(0x00000001, 0, Ecx, 26, "xsave")          \
+    F(0x00000001, 0, Ecx, 28, "avx")            \
+    F(0x00000001, 0, Ecx, 29, "f16c")           \
+    F(0x00000001, 0, Ecx, 30, "rdrand")         \
+    F(0x00000001, 0, Ecx, 31, "hypervisor")     \
+    /* VIA/Zhaoxin leaf 0xC0000001 EDX: the PadLock units. */ \
+    F(0xC0000001, 0, Edx, 2, "rng")             \
+    F(0xC0000001, 0, Edx, 3, "rng_en")          \
+    F(0xC0000001, 0, Edx, 6, "ace")             \
+    F(0xC0000001, 0, Edx, 7, "ace_en")          \
+    F(0xC0000001, 0, Edx, 8, "ace2")            \
+    F(0xC0000001, 0, Edx, 9, "ace2_en")         \
+    F(0xC0000001, 0, Edx, 10, "phe")            \
+    F(0xC0000001, 0, Edx, 11, "phe_en")         \
+    F(0xC0000001, 0, Edx, 12, "pmm")            \
+    F(0xC0000001, 0, Edx, 13, "pmm_en")         \
+    /* Leaf 0x80000001 ECX. */                  \
+    F(0x80000001, 0, Ecx, 0, "lahf_lm")         \
+    F(0x80000001, 0, Ecx, 1, "cmp_legacy")      \
+    F(0x80000001, 0, Ecx, 2, "svm")             \
+    F(0x80000001, 0, Ecx, 3, "extapic")         \
+    F(0x80000001, 0, Ecx, 4, "cr8_legacy")      \
+    F(0x80000001, 0, Ecx, 5, "abm")             \
+    F(0x80000001, 0, Ecx, 6, "sse4a")           \
+    F(0x80000001, 0, Ecx, 7, "misalignsse")     \
+    F(0x80000001, 0, Ecx, 8, "3dnowprefetch")   \
+    F(0x80000001, 0, Ecx, 9, "osvw")            \
+    F(0x80000001, 0, Ecx, 10, "ibs")            \
+    F(0x80000001, 0, Ecx, 11, "xop")            \
+    F(0x80000001, 0, Ecx, 12, "skinit")         \
+    F(0x80000001, 0, Ecx, 13, "wdt")            \
+    F(0x80000001, 0, Ecx, 15, "lwp")            \
+    F(0x80000001, 0, Ecx, 16, "fma4")           \
+    F(0x80000001, 0, Ecx, 17, "tce")            \
+    F(0x80000001, 0, Ecx, 19, "nodeid_msr")     \
+    F(0x80000001, 0, Ecx, 21, "tbm")            \
+    F(0x80000001, 0, Ecx, 22, "topoext")        \
+    F(0x80000001, 0, Ecx, 23, "perfctr_core")   \
+    F(0x80000001, 0, Ecx, 24, "perfctr_nb")     \
+    F(0x80000001, 0, Ecx, 26, "bpext")          \
+    F(0x80000001, 0, Ecx, 27, "ptsc")           \
+    F(0x80000001, 0, Ecx, 28, "perfctr_llc")    \
+    F(0x80000001, 0, Ecx, 29, "mwaitx")         \
+    /* Scattered bits: AMD boost and P-states, energy bias, resource director allocation. */ \
+    F(0x80000007, 0, Edx, 7, "hw_pstate")       \
+    F(0x80000007, 0, Edx, 9, "cpb")             \
+    F(0x80000007, 0, Edx, 11, "proc_feedback")  \
+    F(0x00000006, 0, Ecx, 3, "epb")             \
+    F(0x00000010, 0, Ebx, 1, "cat_l3")          \
+    F(0x00000010, 0, Ebx, 2, "cat_l2")          \
+    F(0x00000010, 1, Ecx, 2, "cdp_l3")          \
+    F(0x00000010, 2, Ecx, 2, "cdp_l2")          \
+    F(0x00000010, 0, Ebx, 3, "mba")             \
+    /* Leaf 7 sub-leaf 0 EBX. */                \
+    F(0x00000007, 0, Ebx, 0, "fsgsbase")        \
+    F(0x00000007, 0, Ebx, 1, "tsc_adjust")      \
+    F(0x00000007, 0, Ebx, 2, "sgx")             \
+    F(0x00000007, 0, Ebx, 3, "bmi1")            \
+    F(0x00000007, 0, Ebx, 4, "hle")             \
+    F(0x00000007, 0, Ebx, 5, "avx2")            \
+    F(0x00000007, 0, Ebx, 7, "smep")            \
+    F(0x00000007, 0, Ebx, 8, "bmi2")            \
+    F(0x00000007, 0, Ebx, 9, "erms")            \
+    F(0x00000007, 0, Ebx, 10, "invpcid")        \
+    F(0x00000007, 0, Ebx, 11, "rtm")            \
+    F(0x00000007, 0, Ebx, 12, "cqm")            \
+    F(0x00000007, 0, Ebx, 14, "mpx")            \
+    F(0x00000007, 0, Ebx, 15, "rdt_a")          \
+    F(0x00000007, 0, Ebx, 16, "avx512f")        \
+    F(0x00000007, 0, Ebx, 17, "avx512dq")       \
+    F(0x00000007, 0, Ebx, 18, "rdseed")         \
+    F(0x00000007, 0, Ebx, 19, "adx")            \
+    F(0x00000007, 0, Ebx, 20, "smap")           \
+    F(0x00000007, 0, Ebx, 21, "avx512ifma")     \
+    F(0x00000007, 0, Ebx, 23, "clflushopt")     \
+    F(0x00000007, 0, Ebx, 24, "clwb")           \
+    F(0x00000007, 0, Ebx, 25, "intel_pt")       \
+    F(0x00000007, 0, Ebx, 26, "avx512pf")       \
+    F(0x00000007, 0, Ebx, 27, "avx512er")       \
+    F(0x00000007, 0, Ebx, 28, "avx512cd")       \
+    F(0x00000007, 0, Ebx, 29, "sha_ni")         \
+    F(0x00000007, 0, Ebx, 30, "avx512bw")       \
+    F(0x00000007, 0, Ebx, 31, "avx512vl")       \
+    /* Leaf 0xD sub-leaf 1 EAX. */              \
+    F(0x0000000D, 1, Eax, 0, "xsaveopt")        \
+    F(0x0000000D, 1, Eax, 1, "xsavec")          \
+    F(0x0000000D, 1, Eax, 2, "xgetbv1")         \
+    F(0x0000000D, 1, Eax, 3, "xsaves")          \
+    /* Leaf 0xF: cache quality-of-service monitoring. */ \
+    F(0x0000000F, 0, Edx, 1, "cqm_llc")         \
+    F(0x0000000F, 1, Edx, 0, "cqm_occup_llc")   \
+    F(0x0000000F, 1, Edx, 1, "cqm_mbm_total")   \
+    F(0x0000000F, 1, Edx, 2, "cqm_mbm_local")   \
+    /* Leaf 7 sub-leaf 1 EAX. */                \
+    F(0x00000007, 1, Eax, 4, "avx_vnni")        \
+    F(0x00000007, 1, Eax, 5, "avx512_bf16")     \
+    /* Leaf 0x80000008 EBX. */                  \
+    F(0x80000008, 0, Ebx, 0, "clzero")          \
+    F(0x80000008, 0, Ebx, 1, "irperf")          \
+    F(0x80000008, 0, Ebx, 2, "xsaveerptr")      \
+    F(0x80000008, 0, Ebx, 4, "rdpru")           \
+    F(0x80000008, 0, Ebx, 9, "wbnoinvd")        \
+    F(0x80000008, 0, Ebx, 23, "amd_ppin")       \
+    F(0x80000008, 0, Ebx, 27, "cppc")           \
+    F(0x80000008, 0, Ebx, 31, "brs")            \
+    /* Leaf 6 EAX: thermal and power management. */ \
+    F(0x00000006, 0, Eax, 0, "dtherm")          \
+    F(0x00000006, 0, Eax, 1, "ida")             \
+    F(0x00000006, 0, Eax, 2, "arat")            \
+    F(0x00000006, 0, Eax, 4, "pln")             \
+    F(0x00000006, 0, Eax, 6, "pts")             \
+    F(0x00000006, 0, Eax, 7, "hwp")             \
+    F(0x00000006, 0, Eax, 8, "hwp_notify")      \
+    F(0x00000006, 0, Eax, 9, "hwp_act_window")  \
+    F(0x00000006, 0, Eax, 10, "hwp_epp")        \
+    F(0x00000006, 0, Eax, 11, "hwp_pkg_req")    \
+    F(0x00000006, 0, Eax, 19, "hfi")            \
+    /* Leaf 0x8000000A EDX: secure virtual machine features. */ \
+    F(0x8000000A, 0, Edx, 0, "npt")             \
+    F(0x8000000A, 0, Edx, 1, "lbrv")            \
+    F(0x8000000A, 0, Edx, 2, "svm_lock")        \
+    F(0x8000000A, 0, Edx, 3, "nrip_save")       \
+    F(0x8000000A, 0, Edx, 4, "tsc_scale")       \
+    F(0x8000000A, 0, Edx, 5, "vmcb_clean")      \
+    F(0x8000000A, 0, Edx, 6, "flushbyasid")     \
+    F(0x8000000A, 0, Edx, 7, "decodeassists")   \
+    F(0x8000000A, 0, Edx, 10, "pausefilter")    \
+    F(0x8000000A, 0, Edx, 12, "pfthreshold")    \
+    F(0x8000000A, 0, Edx, 13, "avic")           \
+    F(0x8000000A, 0, Edx, 15, "v_vmsave_vmload") \
+    F(0x8000000A, 0, Edx, 16, "vgif")           \
+    F(0x8000000A, 0, Edx, 18, "x2avic")         \
+    F(0x8000000A, 0, Edx, 20, "v_spec_ctrl")    \
+    F(0x8000000A, 0, Edx, 25, "vnmi")           \
+    /* Leaf 7 sub-leaf 0 ECX. */                \
+    F(0x00000007, 0, Ecx, 1, "avx512vbmi")      \
+    F(0x00000007, 0, Ecx, 2, "umip")            \
+    F(0x00000007, 0, Ecx, 3, "pku")             \
+    F(0x00000007, 0, Ecx, 4, "ospke")           \
+    F(0x00000007, 0, Ecx, 5, "waitpkg")         \
+    F(0x00000007, 0, Ecx, 6, "avx512_vbmi2")    \
+    F(0x00000007, 0, Ecx, 8, "gfni")            \
+    F(0x00000007, 0, Ecx, 9, "vaes")            \
+    F(0x00000007, 0, Ecx, 10, "vpclmulqdq")     \
+    F(0x00000007, 0, Ecx, 11, "avx512_vnni")    \
+    F(0x00000007, 0, Ecx, 12, "avx512_bitalg")  \
+    F(0x00000007, 0, Ecx, 13, "tme")            \
+    F(0x00000007, 0, Ecx, 14, "avx512_vpopcntdq") \
+    F(0x00000007, 0, Ecx, 16, "la57")           \
+    F(0x00000007, 0, Ecx, 22, "rdpid")          \
+    F(0x00000007, 0, Ecx, 24, "bus_lock_detect") \
+    F(0x00000007, 0, Ecx, 25, "cldemote")       \
+    F(0x00000007, 0, Ecx, 27, "movdiri")        \
+    F(0x00000007, 0, Ecx, 28, "movdir64b")      \
+    F(0x00000007, 0, Ecx, 29, "enqcmd")         \
+    F(0x00000007, 0, Ecx, 30, "sgx_lc")         \
+    /* Leaf 0x80000007 EBX: machine-check recovery. */ \
+    F(0x80000007, 0, Ebx, 0, "overflow_recov")  \
+    F(0x80000007, 0, Ebx, 1, "succor")          \
+    F(0x80000007, 0, Ebx, 3, "smca")            \
+    /* Leaf 7 sub-leaf 0 EDX. */                \
+    F(0x00000007, 0, Edx, 2, "avx512_4vnniw")   \
+    F(0x00000007, 0, Edx, 3, "avx512_4fmaps")   \
+    F(0x00000007, 0, Edx, 4, "fsrm")            \
+    F(0x00000007, 0, Edx, 8, "avx512_vp2intersect") \
+    F(0x00000007, 0, Edx, 10, "md_clear")       \
+    F(0x00000007, 0, Edx, 14, "serialize")      \
+    F(0x00000007, 0, Edx, 16, "tsxldtrk")       \
+    F(0x00000007, 0, Edx, 18, "pconfig")        \
+    F(0x00000007, 0, Edx, 19, "arch_lbr")       \
+    F(0x00000007, 0, Edx, 20, "ibt")            \
+    F(0x00000007, 0, Edx, 22, "amx_bf16")       \
+    F(0x00000007, 0, Edx, 23, "avx512_fp16")    \
+    F(0x00000007, 0, Edx, 24, "amx_tile")       \
+    F(0x00000007, 0, Edx, 25, "amx_int8")       \
+    F(0x00000007, 0, Edx, 28, "flush_l1d")      \
+    F(0x00000007, 0, Edx, 29, "arch_capabilities") \
+    /* Leaf 0x8000001F EAX: memory encryption. */ \
+    F(0x8000001F, 0, Eax, 0, "sme")             \
+    F(0x8000001F, 0, Eax, 1, "sev")             \
+    F(0x8000001F, 0, Eax, 3, "sev_es")          \
+    F(0x8000001F, 0, Eax, 4, "sev_snp")         \
+    /* Leaf 0x80000022 EAX: AMD performance monitoring. */ \
+    F(0x80000022, 0, Eax, 0, "perfmon_v2")      \
+    F(0x80000022, 0, Eax, 1, "amd_lbr_v2")      \
+    F(0x80000022, 0, Eax, 2, "amd_lbr_pmc_freeze")
