@@ -1,3 +1,6 @@
+// The POSIX ini reader. On Windows the native machine asks GetPrivateProfileStringA instead.
+#if !defined(_WIN32)
+
 #include "platform/ini_reader.h"
 
 #include <fcntl.h>
@@ -152,3 +155,5 @@ size_t ReadIniValue(const char* path, const char* section, const char* key, cons
 }
 
 }  // namespace platform
+
+#endif  // !_WIN32

@@ -49,7 +49,9 @@ public:
     bool IsNtPlatform() override {
         OSVERSIONINFOA version{};
         version.dwOSVersionInfoSize = sizeof version;
-#pragma warning(suppress : 4996)
+#if defined(_MSC_VER)
+#pragma warning(suppress : 4996)  // deprecated in newer SDKs, but it is the platform test the detection uses
+#endif
         if (!::GetVersionExA(&version)) return false;
         return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
     }
@@ -69,8 +71,10 @@ public:
         using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
         HMODULE kernel = ::GetModuleHandleA("kernel32");
         if (!kernel) return false;
-        auto isWow64Process = reinterpret_cast<IsWow64ProcessFn>(::GetProcAddress(kernel, "IsWow64Process"));
-        if (!isWow64Process) return false;
+        FARPROC found = ::GetProcAddress(kernel, "IsWow64Process");
+        if (!found) return false;
+        // Through the generic function-pointer type, which converts to any other without a warning.
+        auto isWow64Process = reinterpret_cast<IsWow64ProcessFn>(reinterpret_cast<void (*)()>(found));
         BOOL result = FALSE;
         if (!isWow64Process(::GetCurrentProcess(), &result)) return false;
         return result != FALSE;
@@ -78,16 +82,24 @@ public:
 
     size_t ExecutablePath(char* out, size_t size) override {
         if (size == 0) return 0;
-        DWORD length = ::GetModuleFileNameA(nullptr, out, static_cast<DWORD>(size));
-        if (length >= size) length = static_cast<DWORD>(size - 1);
+        const DWORD capacity = BufferSize(size);
+        // A cut path fills the whole buffer and, on older systems, is not terminated.
+        DWORD length = ::GetModuleFileNameA(nullptr, out, capacity);
+        if (length >= capacity) length = capacity - 1;
         out[length] = '\0';
         return length;
     }
 
+    // The ini lookup is the system's own: GetPrivateProfileStringA, which cuts and terminates the value.
     size_t ReadIniString(const char* path, const char* section, const char* key, const char* defaultValue,
                          char* out, size_t size) override {
-        return ::GetPrivateProfileStringA(section, key, defaultValue, out, static_cast<DWORD>(size), path);
+        if (size == 0) return 0;
+        return ::GetPrivateProfileStringA(section, key, defaultValue, out, BufferSize(size), path);
     }
+
+private:
+    // Buffer sizes as the API takes them; a larger buffer is only partly used.
+    static DWORD BufferSize(size_t size) { return size > MAXDWORD ? MAXDWORD : static_cast<DWORD>(size); }
 };
 
 }  // namespace

@@ -8,6 +8,9 @@
 
 #include <atomic>
 #include <cstdlib>
+#if defined(_WIN32)
+#include <malloc.h>
+#endif
 #include <filesystem>
 #include <memory>
 #include <new>
@@ -36,11 +39,20 @@ void* Allocate(std::size_t size) {
     throw std::bad_alloc();
 }
 
+#if defined(_WIN32)
+// The Windows C library has no aligned_alloc; its aligned blocks are freed with _aligned_free.
+void* AlignedBlock(std::size_t align, std::size_t size) { return _aligned_malloc(size, align); }
+void FreeAligned(void* memory) { _aligned_free(memory); }
+#else
+void* AlignedBlock(std::size_t align, std::size_t size) { return std::aligned_alloc(align, size); }
+void FreeAligned(void* memory) { std::free(memory); }
+#endif
+
 void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
     Count();
     const std::size_t align = static_cast<std::size_t>(alignment);
     const std::size_t rounded = (size + align - 1) / align * align;
-    if (void* memory = std::aligned_alloc(align, rounded ? rounded : align)) return memory;
+    if (void* memory = AlignedBlock(align, rounded ? rounded : align)) return memory;
     throw std::bad_alloc();
 }
 
@@ -62,10 +74,10 @@ void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete[](void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete(void* memory, std::align_val_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::align_val_t) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t, std::align_val_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept { std::free(memory); }
+void operator delete(void* memory, std::align_val_t) noexcept { FreeAligned(memory); }
+void operator delete[](void* memory, std::align_val_t) noexcept { FreeAligned(memory); }
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept { FreeAligned(memory); }
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept { FreeAligned(memory); }
 
 #if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(CPUTYPE_SANITIZE)
 #define COUNTS_C_ALLOCATIONS 1

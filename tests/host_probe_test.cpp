@@ -1,8 +1,10 @@
 // The host probe's plain pieces: the ini path rule, the ini reader on real files, the number conversion.
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +43,8 @@ TEST(IniPath, LongPathsStayInsideTheBuffer) {
     EXPECT_STREQ(tiny, "a.");
 }
 
+// The POSIX ini reader; Windows builds use GetPrivateProfileStringA (tests/windows_host_test.cpp).
+#if !defined(_WIN32)
 class IniFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -166,6 +170,7 @@ TEST_F(IniFile, ExecutableReadAsIniGivesTheDefault) {
     platform::ReadIniValue("/bin/sh", "Setting", "CqDualWaitTime", "1000", out, sizeof out);
     EXPECT_STREQ(out, "1000");
 }
+#endif  // !_WIN32
 
 TEST(IniInteger, ConvertsLikeAtoiWithSaturation) {
     struct Case {
