@@ -85,15 +85,13 @@ protected:
 TEST_F(IniBesideExecutable, NegativeValueWithLeadingBlanksGivesItsAbsoluteValue) {
     ASSERT_TRUE(WriteText(path_, "[Setting]\r\nCqDualWaitTime=  -250\r\n"));
     RealHostMachine machine;
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.DualWaitTime, 250);
 }
 
 TEST_F(IniBesideExecutable, MissingFileGivesTheDefault) {
     RealHostMachine machine;
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(cpu.DualWaitTime, 1000);
 }
 
@@ -151,8 +149,7 @@ TEST(Architecture, NameMatchesTheNativeSystem) {
     if (!expected) GTEST_SKIP() << "architecture code " << native.wProcessorArchitecture;
 
     RealHostMachine machine;
-    platform::ScopedMachine use(machine);
-    CCpuInfo cpu(0x100, 0);
+    CCpuInfo cpu(machine, 0x100, 0);
     EXPECT_EQ(testsupport::InfoText(cpu, INFO_ARCHITECTURE), expected);
     // A 64-bit program is never under WOW64; a 32-bit one is exactly on 64-bit Windows.
     const bool wow64Expected = sizeof(void*) == 4 && native.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64;
