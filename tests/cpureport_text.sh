@@ -41,8 +41,10 @@ check_text() {
 
 while IFS= read -r machine; do
   name=${machine#"$machines"/}
-  if ! run_report --machine "$machine" >"$work/report.txt" 2>"$work/err"; then
-    echo "FAIL $name: $(cat "$work/err")"; fail=1; continue
+  run_report --machine "$machine" >"$work/report.txt" 2>"$work/err"
+  status=$?
+  if [ $status -ne 0 ]; then
+    echo "FAIL $name: status $status: $(cat "$work/err")"; fail=1; continue
   fi
   check_text "$name" "$work/report.txt"
   # None of these files records a clock: the clock must say where it comes from.
